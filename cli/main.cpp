@@ -1,0 +1,96 @@
+// zoltasm: assembles ZOLT sources from scripts, build systems and editors.
+// Each source is one run, exactly as if opened in the window.
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "compiler.h"
+#include "file_channels.h"
+#include "hard_error.h"
+
+namespace {
+
+constexpr int kClean = 0;
+constexpr int kLinesInError = 1;
+constexpr int kFailed = 2;
+
+constexpr std::string_view kUsage =
+    "usage: zoltasm [--quiet] SOURCE...\n"
+    "\n"
+    "Assembles each ZOLT source and writes its listing (.lst) and object file\n"
+    "(.obj) beside it, replacing the last three characters of the path.\n"
+    "\n"
+    "  --quiet    do not report the lines in error, only failures\n"
+    "  --help     show this text\n"
+    "  --version  show the version\n"
+    "\n"
+    "Exit status: 0 all clean, 1 lines in error, 2 a run failed.\n";
+
+void ReportFailure(const std::string& source, const zolt::HardError& error) {
+  std::cerr << "文件不能打开!\n" << source;
+  if (error.Line()) std::cerr << ':' << *error.Line();
+  std::cerr << ": error: " << error.what() << '\n';
+}
+
+// One run: read, compile, close; a hard error ends it in the failure path.
+int Assemble(zolt::Compiler& compiler, const std::string& source, bool quiet) {
+  zolt::FileChannels channels;
+  try {
+    compiler.FileName = zolt::Utf8FromPath(std::filesystem::absolute(zolt::PathFromUtf8(source)));
+    compiler.ReadSource(channels);
+    const std::string caption = compiler.Compile(channels);
+    channels.CloseAll();
+    std::cout << caption << '\n';
+  } catch (const zolt::HardError& error) {
+    channels.CloseAllAfterFailure();
+    ReportFailure(source, error);
+    return kFailed;
+  }
+  if (!quiet) {
+    for (const zolt::Diagnostic& diagnostic : compiler.Diagnostics) {
+      std::cerr << source << ':' << diagnostic.line << ": error: " << diagnostic.cause << '\n';
+    }
+  }
+  return compiler.ErrorCount == 0 ? kClean : kLinesInError;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool quiet = false;
+  std::vector<std::string> sources;
+  bool options = true;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (options && argument == "--") {
+      options = false;
+    } else if (options && argument == "--help") {
+      std::cout << kUsage;
+      return kClean;
+    } else if (options && argument == "--version") {
+      std::cout << "zoltasm " ZOLT_VERSION "\n";
+      return kClean;
+    } else if (options && argument == "--quiet") {
+      quiet = true;
+    } else if (options && argument.starts_with("-") && argument.size() > 1) {
+      std::cerr << "zoltasm: unknown option '" << argument << "'\n" << kUsage;
+      return kFailed;
+    } else {
+      sources.emplace_back(argument);
+    }
+  }
+  if (sources.empty()) {
+    std::cerr << kUsage;
+    return kFailed;
+  }
+
+  // One compile context for all runs, as the window keeps one for its life.
+  zolt::Compiler compiler;
+  int status = kClean;
+  for (const std::string& source : sources) status = std::max(status, Assemble(compiler, source, quiet));
+  return status;
+}

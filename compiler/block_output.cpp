@@ -1,0 +1,68 @@
+#include "checked16.h"
+#include "compiler.h"
+#include "hard_error.h"
+#include "numbers.h"
+#include "text.h"
+
+namespace zolt {
+namespace {
+
+constexpr std::int32_t kDataLow = 0;
+constexpr std::int32_t kDataHigh = 65535;
+
+// The block's length must be a number written in the line, read the same way
+// in both passes, so pass 1 reserves exactly the words that pass 2 writes.
+std::int32_t BlockLength(const std::string& count) {
+  const bool literal = (count[0] >= '0' && count[0] <= '9') || count[0] == '-' ||
+                       count.starts_with("&H");
+  if (!literal) throw HardError("BOUT count '" + count + "' is not a number");
+  return ToInteger(count);
+}
+
+}  // namespace
+
+int Compiler::BlockPass1() {
+  CutWord1();
+  RequireWord("BOUT has no count");
+  Word2 = CommWord(LineText);
+  const std::int32_t length = BlockLength(Word2);
+  Advance(1);
+  if (length <= 0) return 0;
+  Address = Add16(Address, length, "the program passes address 32767");
+  return length;
+}
+
+int Compiler::BlockPass2(Channels& channels) {
+  const int bout = lineIndex_;
+  const Instruction& header = *FindInstruction("BOUT");
+  CutWord1();
+  RequireWord("BOUT has no count");
+  Word2 = CommWord1(LineText);
+  Advance(1);
+  const std::int32_t length = BlockLength(Word2);
+  Value = length;
+  Clamp(header.low, header.high, "BOUT count", Word2);
+  CodeWord = Pattern16(header.prefix + static_cast<std::uint32_t>(Value));
+  WriteOneWord(channels);
+  BlockCount = Word2;
+  for (int j = 1; j <= length; ++j) {
+    if (bout + j >= LineCount) {
+      throw HardError("the BOUT block of " + std::to_string(length) +
+                          " lines runs past the end of the source",
+                      bout + 1);
+    }
+    PrepareLine(bout + j);
+    RequireWord("the BOUT data line is empty");
+    Word1 = CommWord1(LineText);
+    Value = ToInteger(Word1);
+    Clamp(kDataLow, kDataHigh, "BOUT data", Word1);
+    if (Value > 32767) Value -= 65536;
+    CodeWord = ToInt16(Value, "BOUT data outside the 16-bit field");
+    ListAddress = Address;
+    WriteOneWord(channels);
+    Advance(1);
+  }
+  return length > 0 ? length : 0;
+}
+
+}  // namespace zolt

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zolt {
+
+// The numbered file channels of a run: 1 reads the source, 2 writes the
+// listing, 3 writes the object file. The compiler reads and writes through
+// this interface only, so a whole run can take place in memory (tests,
+// benchmarks, the fuzzer) or on disk.
+enum class Channel { Source = 1, Listing = 2, Object = 3 };
+
+class Channels {
+ public:
+  virtual ~Channels() = default;
+
+  // Channel 1: reads the whole source; a failure to read it is a hard error.
+  void OpenForReading(const std::string& path);
+  bool AtEnd() const { return position_ >= source_.size(); }
+  // The next line without its ending. CR LF, a lone CR and a lone LF each end
+  // a line; a last line without an ending is still a line.
+  std::string_view ReadLine();
+
+  // Whether writing to this path would overwrite the source being read.
+  virtual bool NamesSource(const std::string& path) const = 0;
+  // Channels 2 and 3: creates or empties the file.
+  virtual void OpenForWriting(Channel channel, const std::string& path) = 0;
+  virtual void Write(Channel channel, std::string_view text) = 0;
+  // Closes every open channel; a write that could not be completed is a hard
+  // error, raised once everything is closed.
+  virtual void CloseAll() = 0;
+  // The failure path: keeps what had been written before the failure, closes
+  // every channel and never fails itself.
+  virtual void CloseAllAfterFailure() noexcept = 0;
+
+ protected:
+  virtual std::string Load(const std::string& path) = 0;
+
+ private:
+  std::string source_;
+  std::size_t position_ = 0;
+};
+
+// A run held in memory: the source is given as bytes, the listing and object
+// file come back as bytes.
+class MemoryChannels : public Channels {
+ public:
+  MemoryChannels(std::string sourcePath, std::string sourceBytes)
+      : sourcePath_(std::move(sourcePath)), sourceBytes_(std::move(sourceBytes)) {}
+
+  bool NamesSource(const std::string& path) const override { return path == sourcePath_; }
+  void OpenForWriting(Channel channel, const std::string& path) override;
+  void Write(Channel channel, std::string_view text) override;
+  void CloseAll() override {}
+  void CloseAllAfterFailure() noexcept override {}
+
+  const std::string& Listing() const { return listing_; }
+  const std::string& Object() const { return object_; }
+
+ protected:
+  std::string Load(const std::string& path) override;
+
+ private:
+  std::string& Output(Channel channel);
+
+  std::string sourcePath_;
+  std::string sourceBytes_;
+  std::string listing_;
+  std::string object_;
+};
+
+}  // namespace zolt

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "hard_error.h"
+
+namespace zolt {
+
+// The controller's counters and code words are 16-bit signed fields; every
+// step and every conversion into one is checked, so a program that runs past
+// the end of memory fails the run instead of wrapping around.
+inline std::int16_t ToInt16(std::int32_t value, const std::string& cause) {
+  if (value < INT16_MIN || value > INT16_MAX) throw HardError(cause);
+  return static_cast<std::int16_t>(value);
+}
+
+inline std::int16_t Add16(std::int16_t counter, std::int32_t step, const std::string& cause) {
+  const std::int64_t sum = static_cast<std::int64_t>(counter) + step;
+  if (sum < INT16_MIN || sum > INT16_MAX) throw HardError(cause);
+  return static_cast<std::int16_t>(sum);
+}
+
+// A code word is held as its 16-bit pattern: 0x8000 and above read as negative.
+inline std::int16_t Pattern16(std::uint32_t bits) {
+  return static_cast<std::int16_t>(static_cast<std::uint16_t>(bits));
+}
+
+inline std::uint16_t Bits16(std::int16_t pattern) { return static_cast<std::uint16_t>(pattern); }
+
+}  // namespace zolt

@@ -1,0 +1,230 @@
+#include "compiler.h"
+
+#include <utility>
+
+#include "checked16.h"
+#include "hard_error.h"
+#include "listing_format.h"
+#include "numbers.h"
+#include "text.h"
+
+namespace zolt {
+namespace {
+
+constexpr std::string_view kCompleted = "编译完成";
+
+std::string ErrorCaption(int errorCount) {
+  return "发现 " + std::to_string(errorCount) + "处错误";
+}
+
+bool IsLabel(const std::string& word) { return word.back() == ':'; }
+
+}  // namespace
+
+Compiler::Compiler() : sourceLines_(kSourceSize) {}
+
+const std::string& Compiler::SourceLine(int index) const {
+  if (index < 0 || index >= kSourceSize) {
+    throw HardError("source line index " + std::to_string(index) + " is outside 0 to 32768");
+  }
+  return sourceLines_[static_cast<std::size_t>(index)];
+}
+
+std::string& Compiler::SourceLine(int index) {
+  return const_cast<std::string&>(std::as_const(*this).SourceLine(index));
+}
+
+void Compiler::ReadSource(Channels& channels) {
+  channels.OpenForReading(FileName);
+  LineCount = 0;
+  while (!channels.AtEnd()) {
+    SourceLine(LineCount) = channels.ReadLine();
+    LineCount = Add16(LineCount, 1, "the source has more than 32767 lines");
+  }
+}
+
+std::string Compiler::Compile(Channels& channels) {
+  Diagnostics.clear();
+  lineIndex_ = -1;
+  try {
+    OpenOutputs(channels);
+    Symbols.Reset();
+    Address = 0;
+    Pass1();
+    Address = 0;
+    ErrorCount = 0;
+    Pass2(channels);
+    lineIndex_ = -1;
+    channels.CloseAll();
+  } catch (HardError& error) {
+    // Only adds where the failure happened; the run's front end handles it.
+    if (lineIndex_ >= 0) error.SetLineIfUnknown(lineIndex_ + 1);
+    throw;
+  }
+  return ErrorCount == 0 ? std::string(kCompleted) : ErrorCaption(ErrorCount);
+}
+
+void Compiler::OpenOutputs(Channels& channels) {
+  const std::string listingPath = DropLastThreeCharacters(FileName) + "lst";
+  const std::string objectPath = DropLastThreeCharacters(listingPath) + "obj";
+  // Opening an output empties it: never when that would wipe out the source.
+  for (const std::string& path : {listingPath, objectPath}) {
+    if (channels.NamesSource(path)) {
+      throw HardError("the output file '" + path + "' would overwrite the source");
+    }
+  }
+  FileName = listingPath;
+  channels.OpenForWriting(Channel::Listing, FileName);
+  ObjectFileName = objectPath;
+  channels.OpenForWriting(Channel::Object, ObjectFileName);
+  lineBuffer_.clear();
+  AppendHeader(lineBuffer_, FileName);
+  channels.Write(Channel::Listing, lineBuffer_);
+}
+
+void Compiler::PrepareLine(int index) {
+  lineIndex_ = index;
+  zolt::PrepareLine(SourceLine(index), LineText);
+}
+
+// Lines that carry nothing: shorter than two characters, or only blanks (an
+// editor's auto-indent leaves those behind).
+static bool IsEmptyLine(const std::string& prepared) {
+  return prepared.size() < 2 || IsAllBlank(prepared);
+}
+
+void Compiler::CutWord1() { LineText.erase(0, Word1.size()); }
+
+void Compiler::Advance(std::int16_t words) {
+  Address = Add16(Address, words, "the program passes address 32767");
+}
+
+void Compiler::Pass1() {
+  for (int index = 0; index < LineCount; ++index) {
+    PrepareLine(index);
+    if (LineText.starts_with(';') || IsEmptyLine(LineText)) continue;
+    Word1 = CommWord(LineText);
+    if (IsLabel(Word1)) {
+      Symbols.Define(std::string_view(Word1).substr(0, Word1.size() - 1),
+                     static_cast<float>(Address));
+      continue;
+    }
+    const Instruction* instruction = FindInstruction(Word1);
+    if (instruction == nullptr) {
+      if (TakeSecondWord() && Word2 == "EQU") DefineEquSymbol();
+    } else if (instruction->operand == OperandKind::End) {
+      Advance(instruction->words);
+      return;
+    } else if (instruction->operand == OperandKind::Block) {
+      index += BlockPass1();
+    } else {
+      Advance(instruction->words);
+    }
+  }
+}
+
+bool Compiler::TakeSecondWord() {
+  CutWord1();
+  if (LineText.size() <= 2 || IsAllBlank(LineText)) return false;
+  Word2 = CommWord(LineText);
+  return true;
+}
+
+void Compiler::DefineEquSymbol() {
+  LineText.erase(0, Word2.size());
+  RequireWord("EQU has no value");
+  Word2 = CommWord(LineText);
+  Symbols.Define(Word1, ToSingle(Word2));
+}
+
+void Compiler::RequireWord(const std::string& cause) const {
+  if (IsAllBlank(LineText)) throw HardError(cause);
+}
+
+void Compiler::Pass2(Channels& channels) {
+  for (int index = 0; index < LineCount; ++index) {
+    PrepareLine(index);
+    WordCount = 0;
+    ErrorFlag = 0;
+    if (LineText.starts_with(';')) {
+      WriteTextLine(channels);
+      continue;
+    }
+    if (IsEmptyLine(LineText)) continue;
+    Word1 = CommWord(LineText);
+    if (IsLabel(Word1)) {
+      Symbols.Define(std::string_view(Word1).substr(0, Word1.size() - 1),
+                     static_cast<float>(Address));
+      WriteTextLine(channels);
+      continue;
+    }
+    ListAddress = Address;
+    const Instruction* instruction = FindInstruction(Word1);
+    if (instruction == nullptr) {
+      ListUnrecognised(channels);
+    } else if (instruction->operand == OperandKind::Block) {
+      index += BlockPass2(channels);
+      EndOfLine(channels);
+      continue;
+    } else {
+      Encode(*instruction);
+      if (instruction->operand == OperandKind::End) {
+        WriteOneWord(channels);
+        return;
+      }
+    }
+    if (WordCount == 1) WriteOneWord(channels);
+    if (WordCount == 2) WriteTwoWords(channels);
+    EndOfLine(channels);
+  }
+}
+
+void Compiler::ListUnrecognised(Channels& channels) {
+  WriteTextLine(channels);
+  if (!(TakeSecondWord() && Word2 == "EQU")) SoftError("'" + Word1 + "' is not a statement");
+}
+
+void Compiler::SoftError(const std::string& cause) {
+  ErrorFlag = 1;
+  const int line = lineIndex_ + 1;
+  if (!Diagnostics.empty() && Diagnostics.back().line == line) {
+    Diagnostics.back().cause += "; " + cause;
+  } else {
+    Diagnostics.push_back({line, cause});
+  }
+}
+
+void Compiler::WriteTextLine(Channels& channels) {
+  lineBuffer_.clear();
+  AppendTextOnlyLine(lineBuffer_, lineIndex_ + 1, SourceLine(lineIndex_));
+  channels.Write(Channel::Listing, lineBuffer_);
+}
+
+void Compiler::WriteOneWord(Channels& channels) {
+  lineBuffer_.clear();
+  AppendOneWordLine(lineBuffer_, ListAddress, CodeWord, lineIndex_ + 1, SourceLine(lineIndex_));
+  channels.Write(Channel::Listing, lineBuffer_);
+  lineBuffer_.clear();
+  AppendObjectLine(lineBuffer_, CodeWord);
+  channels.Write(Channel::Object, lineBuffer_);
+}
+
+void Compiler::WriteTwoWords(Channels& channels) {
+  lineBuffer_.clear();
+  AppendTwoWordLine(lineBuffer_, ListAddress, CodeWord, CodeWord2, lineIndex_ + 1,
+                    SourceLine(lineIndex_));
+  channels.Write(Channel::Listing, lineBuffer_);
+  lineBuffer_.clear();
+  AppendObjectLine(lineBuffer_, CodeWord, CodeWord2);
+  channels.Write(Channel::Object, lineBuffer_);
+}
+
+void Compiler::EndOfLine(Channels& channels) {
+  if (ErrorFlag != 1) return;
+  lineBuffer_.clear();
+  AppendErrorLine(lineBuffer_);
+  channels.Write(Channel::Listing, lineBuffer_);
+  ErrorCount = Add16(ErrorCount, 1, "more than 32767 lines are in error");
+}
+
+}  // namespace zolt

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "channels.h"
+#include "diagnostic.h"
+#include "instruction_set.h"
+#include "symbol_table.h"
+
+namespace zolt {
+
+// The compile context and the routines that work on it. The window owns one
+// for its lifetime, so nothing is cleared as a whole between runs: source
+// lines and symbols beyond the current run's counts keep what earlier runs
+// left, and the passes never look at them.
+class Compiler {
+ public:
+  static constexpr int kSourceSize = 32769;
+
+  Compiler();
+
+  // Reads FileName on channel 1 into SourceLines, counting LineCount; the
+  // 32768th line is a hard error.
+  void ReadSource(Channels& channels);
+
+  // One run of the assembler over the lines read: writes the listing and the
+  // object file and returns the status caption. A hard error leaves at once,
+  // carrying the line it arose on.
+  std::string Compile(Channels& channels);
+
+  // The first word of text; strips text's leading blanks in place.
+  std::string CommWord(std::string& text);
+  // The first word of text as the text of a value: a literal as written, a
+  // symbol's value, or for a relative jump the distance from Address.
+  std::string CommWord1(std::string& text);
+
+  const std::string& SourceLine(int index) const;
+  std::string& SourceLine(int index);
+
+  SymbolTable Symbols;
+  std::int16_t LineCount = 0;
+  std::int16_t Address = 0;
+  std::int16_t ListAddress = 0;
+  std::int16_t CodeWord = 0;
+  std::int16_t CodeWord2 = 0;
+  std::int32_t Value = 0;
+  std::string BlockCount;
+  std::int16_t WordCount = 0;
+  std::int16_t ErrorFlag = 0;
+  std::int16_t ErrorCount = 0;
+  std::string FileName;
+  std::string ObjectFileName;
+  std::string LineText;
+  std::string Word1;
+  std::string Word2;
+
+  // The soft errors of the last run, one entry per source line in error.
+  std::vector<Diagnostic> Diagnostics;
+
+  // The encoding step of one instruction line: Word1 and LineText hold the
+  // prepared line, ListAddress its address.
+  void Encode(const Instruction& instruction);
+
+ private:
+  void OpenOutputs(Channels& channels);
+  void Pass1();
+  void Pass2(Channels& channels);
+  bool TakeSecondWord();
+  void DefineEquSymbol();
+  void RequireWord(const std::string& cause) const;
+  void ListUnrecognised(Channels& channels);
+  int BlockPass1();
+  int BlockPass2(Channels& channels);
+
+  void PrepareLine(int index);
+  void CutWord1();
+  void Advance(std::int16_t words);
+  void Clamp(std::int32_t low, std::int32_t high, const std::string& what,
+             const std::string& text);
+  void SoftError(const std::string& cause);
+
+  void WriteTextLine(Channels& channels);
+  void WriteOneWord(Channels& channels);
+  void WriteTwoWords(Channels& channels);
+  void EndOfLine(Channels& channels);
+
+  std::vector<std::string> sourceLines_;
+  // The source line being worked on (0-based), for diagnostics and hard
+  // errors; -1 outside the passes.
+  int lineIndex_ = -1;
+  std::string lineBuffer_;
+};
+
+}  // namespace zolt

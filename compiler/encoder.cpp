@@ -1,0 +1,47 @@
+#include "checked16.h"
+#include "compiler.h"
+#include "hard_error.h"
+#include "numbers.h"
+
+namespace zolt {
+
+void Compiler::Encode(const Instruction& instruction) {
+  // Address moves first, so a relative operand counts from the next word.
+  Advance(instruction.words);
+  CodeWord = Pattern16(instruction.prefix);
+  // END's word is written by the driver as it finishes, not by the emission step.
+  if (instruction.operand == OperandKind::End) return;
+  WordCount = 1;
+  if (instruction.operand == OperandKind::None) return;
+  CutWord1();
+  RequireWord(Word1 + " has no operand");
+  Word2 = CommWord1(LineText);
+  Value = instruction.operand == OperandKind::Scaled ? ToScaledInteger(Word2) : ToInteger(Word2);
+  Clamp(instruction.low, instruction.high, Word1 + " operand", Word2);
+  switch (instruction.form) {
+    case FieldForm::Direct:
+      CodeWord = Pattern16(instruction.prefix + static_cast<std::uint32_t>(Value));
+      break;
+    case FieldForm::SignMagnitude:
+      if (Value < 0) Value = -Value + 1024;
+      CodeWord = Pattern16(instruction.prefix + static_cast<std::uint32_t>(Value));
+      break;
+    case FieldForm::SecondWord:
+      if (Value > 32767) Value -= 65536;
+      CodeWord2 = ToInt16(Value, "operand outside the 16-bit field");
+      WordCount = 2;
+      break;
+  }
+}
+
+void Compiler::Clamp(std::int32_t low, std::int32_t high, const std::string& what,
+                     const std::string& text) {
+  const std::int32_t bound = Value > high ? high : Value < low ? low : Value;
+  if (bound == Value) return;
+  SoftError(what + " '" + text + "' gives " + std::to_string(Value) + ", outside " +
+            std::to_string(low) + " to " + std::to_string(high) + "; " + std::to_string(bound) +
+            " used");
+  Value = bound;
+}
+
+}  // namespace zolt

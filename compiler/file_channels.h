@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "channels.h"
+
+namespace zolt {
+
+// Paths are UTF-8 text throughout the product.
+std::filesystem::path PathFromUtf8(const std::string& path);
+std::string Utf8FromPath(const std::filesystem::path& path);
+
+// The channels of a run on disk. Output is buffered and written in large
+// pieces; whatever was written before a failure reaches the file.
+class FileChannels : public Channels {
+ public:
+  FileChannels() = default;
+  FileChannels(const FileChannels&) = delete;
+  FileChannels& operator=(const FileChannels&) = delete;
+  ~FileChannels() override;
+
+  bool NamesSource(const std::string& path) const override;
+  void OpenForWriting(Channel channel, const std::string& path) override;
+  void Write(Channel channel, std::string_view text) override;
+  void CloseAll() override;
+  void CloseAllAfterFailure() noexcept override;
+
+ protected:
+  std::string Load(const std::string& path) override;
+
+ private:
+  struct Output {
+    std::FILE* file = nullptr;
+    std::string path;
+    std::string buffer;
+  };
+
+  Output& OutputOf(Channel channel);
+  // Writes the buffer out; returns the cause of a failure, or an empty text.
+  static std::string Flush(Output& output);
+  static std::string Close(Output& output);
+
+  std::string sourcePath_;
+  std::array<Output, 2> outputs_;
+};
+
+}  // namespace zolt

@@ -1,0 +1,42 @@
+#include "instruction_set.h"
+
+#include <array>
+
+namespace zolt {
+namespace {
+
+using K = OperandKind;
+using F = FieldForm;
+
+// The controller's instruction set, one row per mnemonic. Ranges are not all
+// alike on purpose: the 8-bit counts start at 1, STEP stops at 0.1 and SET at
+// 3.0, as the device accepts them.
+constexpr std::array<Instruction, 16> kInstructions{{
+    {"SET", 0x0000, 1, K::Scaled, F::Direct, 0, 30000},
+    {"DL", 0x9000, 1, K::Integer, F::Direct, 1, 255},
+    {"TIME", 0x9800, 1, K::Integer, F::Direct, 1, 255},
+    {"STEP", 0xA000, 1, K::Scaled, F::SignMagnitude, -1000, 1000},
+    {"N=", 0xB000, 1, K::Integer, F::Direct, 1, 255},
+    {"I=", 0xC000, 1, K::Integer, F::Direct, 1, 255},
+    {"J=", 0xC800, 1, K::Integer, F::Direct, 1, 255},
+    {"DJNZI", 0xD000, 1, K::Relative, F::SignMagnitude, -1023, 1023},
+    {"DJNZJ", 0xD800, 1, K::Relative, F::SignMagnitude, -1023, 1023},
+    {"CJMP", 0xA800, 1, K::Relative, F::SignMagnitude, -1023, 1023},
+    {"NOP", 0xE000, 1, K::None, F::Direct, 0, 0},
+    {"HALT", 0xF000, 1, K::None, F::Direct, 0, 0},
+    {"OUT", 0x8800, 2, K::Integer, F::SecondWord, 0, 65535},
+    {"GOTO", 0xB800, 2, K::Integer, F::SecondWord, 0, 65535},
+    {"BOUT", 0xE800, 1, K::Block, F::Direct, 1, 255},
+    {"END", 0xF800, 1, K::End, F::Direct, 0, 0},
+}};
+
+}  // namespace
+
+const Instruction* FindInstruction(std::string_view word) {
+  for (const Instruction& row : kInstructions) {
+    if (row.mnemonic == word) return &row;
+  }
+  return nullptr;
+}
+
+}  // namespace zolt

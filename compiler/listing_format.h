@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zolt {
+
+// The exact lines of the listing and object files; each Append adds one whole
+// line with its CR LF. Tab stops every 8 columns put the code words under
+// "code", the line number under "line" and the source under "Source Text".
+
+inline constexpr std::string_view kLineEnd = "\r\n";
+inline constexpr std::string_view kErrorLine = "---------------Error------------------";
+
+void AppendHeader(std::string& out, std::string_view listingPath);
+void AppendTextOnlyLine(std::string& out, int lineNumber, std::string_view source);
+void AppendOneWordLine(std::string& out, std::int16_t address, std::int16_t code, int lineNumber,
+                       std::string_view source);
+void AppendTwoWordLine(std::string& out, std::int16_t address, std::int16_t code,
+                       std::int16_t code2, int lineNumber, std::string_view source);
+void AppendErrorLine(std::string& out);
+void AppendObjectLine(std::string& out, std::int16_t code);
+void AppendObjectLine(std::string& out, std::int16_t code, std::int16_t code2);
+
+// A code word as upper-case hexadecimal without leading zeros: 0, 1F, E000.
+std::string HexWord(std::int16_t code);
+
+}  // namespace zolt

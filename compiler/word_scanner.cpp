@@ -1,0 +1,45 @@
+#include "hard_error.h"
+#include "numbers.h"
+#include "text.h"
+#include "compiler.h"
+
+namespace zolt {
+namespace {
+
+// A word that starts like a number is taken as written; the conversion that
+// follows decides whether it really is one.
+bool LooksLikeLiteral(std::string_view word) {
+  return (word[0] >= '0' && word[0] <= '9') || word[0] == '-' || word.starts_with("&H");
+}
+
+}  // namespace
+
+std::string Compiler::CommWord(std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) {
+    const bool empty = text.empty();
+    text.clear();
+    throw HardError(empty ? "a word is missing: nothing is left on the line"
+                          : "a word is missing: only blanks are left on the line");
+  }
+  text.erase(0, first);
+  const std::size_t end = text.find_first_of(" \t", 1);
+  return text.substr(0, end);
+}
+
+std::string Compiler::CommWord1(std::string& text) {
+  std::string word = CommWord(text);
+  if (LooksLikeLiteral(word)) return word;
+  const std::optional<float> value = Symbols.Find(word);
+  if (!value) {
+    SoftError("'" + word + "' is not a defined symbol; 0 used");
+    return "0";
+  }
+  const Instruction* instruction = FindInstruction(Word1);
+  if (instruction != nullptr && instruction->operand == OperandKind::Relative) {
+    return ValueText(*value - static_cast<float>(Address));
+  }
+  return ValueText(*value);
+}
+
+}  // namespace zolt
