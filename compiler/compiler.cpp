@@ -1,7 +1,5 @@
 #include "compiler.h"
 
-#include <utility>
-
 #include "checked16.h"
 #include "hard_error.h"
 #include "listing_format.h"
@@ -19,19 +17,29 @@ std::string ErrorCaption(int errorCount) {
 
 bool IsLabel(const std::string& word) { return word.back() == ':'; }
 
-}  // namespace
-
-Compiler::Compiler() : sourceLines_(kSourceSize) {}
-
-const std::string& Compiler::SourceLine(int index) const {
-  if (index < 0 || index >= kSourceSize) {
+std::size_t SourceSlot(int index) {
+  if (index < 0 || index >= Compiler::kSourceSize) {
     throw HardError("source line index " + std::to_string(index) + " is outside 0 to 32768");
   }
-  return sourceLines_[static_cast<std::size_t>(index)];
+  return static_cast<std::size_t>(index);
+}
+
+}  // namespace
+
+Compiler::Compiler() = default;
+
+// The table grows as lines are read rather than being filled up front: a line
+// that no run has reached yet reads as empty, just as in a fresh context.
+const std::string& Compiler::SourceLine(int index) const {
+  static const std::string kNeverRead;
+  const std::size_t slot = SourceSlot(index);
+  return slot < sourceLines_.size() ? sourceLines_[slot] : kNeverRead;
 }
 
 std::string& Compiler::SourceLine(int index) {
-  return const_cast<std::string&>(std::as_const(*this).SourceLine(index));
+  const std::size_t slot = SourceSlot(index);
+  if (slot >= sourceLines_.size()) sourceLines_.resize(slot + 1);
+  return sourceLines_[slot];
 }
 
 void Compiler::ReadSource(Channels& channels) {
