@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer target with clang (AddressSanitizer and UBSan) in
+# build-fuzz/ and runs it on the seed corpus for a number of seconds.
+#   ./fuzz.sh [SECONDS] [LIBFUZZER OPTION...]    (default 60 seconds)
+# New inputs go to build-fuzz/corpus/, a failing input to build-fuzz/artifacts/.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+seconds="${1:-60}"
+shift || true
+
+scripts/setup.sh clang-14 libclang-rt-14-dev
+
+out=build-fuzz
+mkdir -p "$out/corpus" "$out/artifacts"
+clang++-14 -std=c++20 -O1 -g -Wall -Wextra -Wpedantic -Werror \
+  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
+  -Icompiler compiler/*.cpp fuzz/*.cpp -o "$out/zolt_fuzz"
+
+seeds=(fuzz/corpus examples)
+[ -d tests/cases ] && seeds+=(tests/cases)
+
+"$out/zolt_fuzz" "$out/corpus" "${seeds[@]}" \
+  -dict=fuzz/zolt.dict -max_len=40000 -timeout=10 -rss_limit_mb=2048 \
+  -max_total_time="$seconds" -artifact_prefix="$out/artifacts/" -print_final_stats=1 "$@"

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+
+#include "in_memory_run.h"
+
+namespace zolt::fuzz {
+
+// Checks what any run must satisfy whatever the source holds, and aborts with
+// a message naming the broken rule:
+// - the object file is only lines of one or two "&h" words in upper-case hex;
+// - the listing starts with its three header lines, then lists source lines in
+//   order, each with its own number and text as read, at most one error line
+//   after each; its code words are the object file's, at consecutive addresses;
+// - a completed run's caption counts exactly the listing's error lines;
+// - the output grows at most linearly with the source.
+void CheckOutcome(std::string_view listingPath, std::string_view source, const Outcome& outcome);
+
+}  // namespace zolt::fuzz
