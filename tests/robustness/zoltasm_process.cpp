@@ -1,0 +1,72 @@
+#include "zoltasm_process.h"
+
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <stdexcept>
+
+#include "scratch_folder.h"
+
+namespace zolt::robustness {
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+[[noreturn]] void Fail(const char* step) {
+  std::perror(step);
+  _exit(127);
+}
+
+void Redirect(int stream, const std::string& path) {
+  const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  if (file < 0 || dup2(file, stream) < 0) Fail("redirect");
+  close(file);
+}
+
+}  // namespace
+
+bool DropsPrivileges() {
+  return geteuid() == 0;
+}
+
+ProcessResult RunZoltasm(const std::vector<std::string>& arguments, Account account) {
+  // The captured streams live in a folder of their own, so they never show up
+  // among the files a run leaves behind.
+  const ScratchFolder streams;
+  const std::string outPath = streams / "stdout";
+  const std::string errPath = streams / "stderr";
+
+  std::vector<char*> argv;
+  std::string program = ZOLTASM_PATH;
+  argv.push_back(program.data());
+  std::vector<std::string> copies = arguments;
+  for (std::string& argument : copies) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+
+  const pid_t child = fork();
+  if (child < 0) throw std::runtime_error("cannot start zoltasm");
+  if (child == 0) {
+    Redirect(STDOUT_FILENO, outPath);
+    Redirect(STDERR_FILENO, errPath);
+    if (account == Account::Unprivileged && DropsPrivileges()) {
+      if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
+        Fail("drop privileges");
+      }
+    }
+    execv(argv[0], argv.data());
+    Fail("execv");
+  }
+  int status = 0;
+  if (waitpid(child, &status, 0) != child) throw std::runtime_error("lost zoltasm");
+  ProcessResult result;
+  if (WIFEXITED(status)) result.exitStatus = WEXITSTATUS(status);
+  if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
+  result.out = ReadFile(outPath);
+  result.err = ReadFile(errPath);
+  return result;
+}
+
+}  // namespace zolt::robustness
