@@ -41,7 +41,7 @@ int Compiler::BlockPass2(Channels& channels) {
   Advance(1);
   const std::int32_t length = BlockLength(Word2);
   Value = length;
-  Clamp(header.low, header.high, "BOUT count", Word2);
+  Clamp(header.low, header.high, "BOUT", "count", Word2);
   CodeWord = Pattern16(header.prefix + static_cast<std::uint32_t>(Value));
   WriteOneWord(channels);
   BlockCount = Word2;
@@ -55,7 +55,7 @@ int Compiler::BlockPass2(Channels& channels) {
     RequireWord("the BOUT data line is empty");
     Word1 = CommWord1(LineText);
     Value = ToInteger(Word1);
-    Clamp(kDataLow, kDataHigh, "BOUT data", Word1);
+    Clamp(kDataLow, kDataHigh, "BOUT", "data", Word1);
     if (Value > 32767) Value -= 65536;
     CodeWord = ToInt16(Value, "BOUT data outside the 16-bit field");
     ListAddress = Address;

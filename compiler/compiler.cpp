@@ -26,7 +26,7 @@ std::size_t SourceSlot(int index) {
 
 }  // namespace
 
-Compiler::Compiler() = default;
+Compiler::Compiler() { sourceLines_.reserve(kSourceSize); }
 
 // The table grows as lines are read rather than being filled up front: a line
 // that no run has reached yet reads as empty, just as in a fresh context.
@@ -46,7 +46,15 @@ void Compiler::ReadSource(Channels& channels) {
   channels.OpenForReading(FileName);
   LineCount = 0;
   while (!channels.AtEnd()) {
-    SourceLine(LineCount) = channels.ReadLine();
+    // LineCount stays below 32768, inside the table; a slot is added only
+    // where no earlier run has read this far.
+    const std::string_view line = channels.ReadLine();
+    const auto slot = static_cast<std::size_t>(LineCount);
+    if (slot < sourceLines_.size()) {
+      sourceLines_[slot] = line;
+    } else {
+      sourceLines_.emplace_back(line);
+    }
     LineCount = Add16(LineCount, 1, "the source has more than 32767 lines");
   }
 }
@@ -145,8 +153,8 @@ void Compiler::DefineEquSymbol() {
   Symbols.Define(Word1, ToSingle(Word2));
 }
 
-void Compiler::RequireWord(const std::string& cause) const {
-  if (IsAllBlank(LineText)) throw HardError(cause);
+void Compiler::RequireWord(std::string_view cause, std::string_view causeEnd) const {
+  if (IsAllBlank(LineText)) throw HardError(std::string(cause) + std::string(causeEnd));
 }
 
 void Compiler::Pass2(Channels& channels) {

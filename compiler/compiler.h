@@ -70,7 +70,8 @@ class Compiler {
   void Pass2(Channels& channels);
   bool TakeSecondWord();
   void DefineEquSymbol();
-  void RequireWord(const std::string& cause) const;
+  // A hard error with the cause (both parts joined) when LineText is all blank.
+  void RequireWord(std::string_view cause, std::string_view causeEnd = {}) const;
   void ListUnrecognised(Channels& channels);
   int BlockPass1();
   int BlockPass2(Channels& channels);
@@ -78,8 +79,9 @@ class Compiler {
   void PrepareLine(int index);
   void CutWord1();
   void Advance(std::int16_t words);
-  void Clamp(std::int32_t low, std::int32_t high, const std::string& what,
-             const std::string& text);
+  // Bounds Value; a value outside is a soft error naming "subject field".
+  void Clamp(std::int32_t low, std::int32_t high, std::string_view subject,
+             std::string_view field, const std::string& text);
   void SoftError(const std::string& cause);
 
   void WriteTextLine(Channels& channels);

@@ -14,10 +14,10 @@ void Compiler::Encode(const Instruction& instruction) {
   WordCount = 1;
   if (instruction.operand == OperandKind::None) return;
   CutWord1();
-  RequireWord(Word1 + " has no operand");
+  RequireWord(Word1, " has no operand");
   Word2 = CommWord1(LineText);
   Value = instruction.operand == OperandKind::Scaled ? ToScaledInteger(Word2) : ToInteger(Word2);
-  Clamp(instruction.low, instruction.high, Word1 + " operand", Word2);
+  Clamp(instruction.low, instruction.high, Word1, "operand", Word2);
   switch (instruction.form) {
     case FieldForm::Direct:
       CodeWord = Pattern16(instruction.prefix + static_cast<std::uint32_t>(Value));
@@ -34,13 +34,13 @@ void Compiler::Encode(const Instruction& instruction) {
   }
 }
 
-void Compiler::Clamp(std::int32_t low, std::int32_t high, const std::string& what,
-                     const std::string& text) {
+void Compiler::Clamp(std::int32_t low, std::int32_t high, std::string_view subject,
+                     std::string_view field, const std::string& text) {
   const std::int32_t bound = Value > high ? high : Value < low ? low : Value;
   if (bound == Value) return;
-  SoftError(what + " '" + text + "' gives " + std::to_string(Value) + ", outside " +
-            std::to_string(low) + " to " + std::to_string(high) + "; " + std::to_string(bound) +
-            " used");
+  SoftError(std::string(subject) + " " + std::string(field) + " '" + text + "' gives " +
+            std::to_string(Value) + ", outside " + std::to_string(low) + " to " +
+            std::to_string(high) + "; " + std::to_string(bound) + " used");
   Value = bound;
 }
 

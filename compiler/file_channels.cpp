@@ -10,6 +10,7 @@ namespace zolt {
 namespace {
 
 constexpr std::size_t kFlushSize = 1 << 16;
+constexpr std::size_t kChunkSize = 1 << 16;
 
 std::string Reason() { return std::strerror(errno); }
 
@@ -42,10 +43,18 @@ std::string FileChannels::Load(const std::string& path) {
   }
   std::FILE* file = OpenFile(native, false);
   if (file == nullptr) throw HardError("cannot open '" + path + "': " + Reason());
-  std::string bytes;
-  std::array<char, 1 << 16> chunk{};
-  std::size_t got = 0;
-  while ((got = std::fread(chunk.data(), 1, chunk.size(), file)) > 0) bytes.append(chunk.data(), got);
+  // Read straight into one string of the file's size (one byte more, to see
+  // the end at once); a file that grows meanwhile, or has no size to tell,
+  // is read on to its end all the same.
+  std::error_code noSize;
+  const std::uintmax_t expected = std::filesystem::file_size(native, noSize);
+  std::string bytes(noSize ? kChunkSize : static_cast<std::size_t>(expected) + 1, '\0');
+  std::size_t size = 0;
+  while (std::size_t got = std::fread(bytes.data() + size, 1, bytes.size() - size, file)) {
+    size += got;
+    if (size == bytes.size()) bytes.resize(bytes.size() * 2);
+  }
+  bytes.resize(size);
   const bool failed = std::ferror(file) != 0;
   const std::string reason = failed ? Reason() : std::string();
   std::fclose(file);

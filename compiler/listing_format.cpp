@@ -1,5 +1,6 @@
 #include "listing_format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -8,36 +9,49 @@
 namespace zolt {
 namespace {
 
-void AppendDecimal(std::string& out, int value) {
-  std::array<char, 12> digits{};
-  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-  out.append(digits.data(), result.ptr);
-}
-
-void AppendHex(std::string& out, std::int16_t code) {
-  std::array<char, 4> digits{};
-  const auto result =
-      std::to_chars(digits.data(), digits.data() + digits.size(), Bits16(code), 16);
-  for (const char* c = digits.data(); c != result.ptr; ++c) {
-    out.push_back(*c >= 'a' ? static_cast<char>(*c - 'a' + 'A') : *c);
+// The fields at the start of a line (address, code words, line number; at
+// most 32 characters) are put together in place and appended in one piece,
+// as a line is written for nearly every source line.
+class Fields {
+ public:
+  Fields& Text(std::string_view text) {
+    end_ = std::copy(text.begin(), text.end(), end_);
+    return *this;
   }
-}
+  Fields& Decimal(int value) {
+    end_ = std::to_chars(end_, buffer_.data() + buffer_.size(), value).ptr;
+    return *this;
+  }
+  Fields& Hex(std::int16_t code) {
+    constexpr std::string_view kDigits = "0123456789ABCDEF";
+    std::array<char, 4> digits;
+    auto first = digits.end();
+    std::uint16_t bits = Bits16(code);
+    do {
+      *--first = kDigits[bits & 0xF];
+      bits = static_cast<std::uint16_t>(bits >> 4);
+    } while (bits != 0);
+    end_ = std::copy(first, digits.end(), end_);
+    return *this;
+  }
+  // An address is written as a number item: a space where a minus sign
+  // would stand, the digits and a trailing space.
+  Fields& Address(std::int16_t address) { return Text(" ").Decimal(address).Text(" "); }
 
-// An address is written as a number item: a space where a minus sign would
-// stand, the digits and a trailing space.
-void AppendAddress(std::string& out, std::int16_t address) {
-  out.push_back(' ');
-  AppendDecimal(out, address);
-  out.push_back(' ');
-}
+  void AppendTo(std::string& out) const {
+    out.append(buffer_.data(), static_cast<std::size_t>(end_ - buffer_.data()));
+  }
+  // The fields, then the source text as read and the line end.
+  void AppendTo(std::string& out, std::string_view source) const {
+    AppendTo(out);
+    out.append(source);
+    out.append(kLineEnd);
+  }
 
-void AppendLineAndSource(std::string& out, int lineNumber, std::string_view source) {
-  out.append("\t ");
-  AppendDecimal(out, lineNumber);
-  out.push_back('\t');
-  out.append(source);
-  out.append(kLineEnd);
-}
+ private:
+  std::array<char, 48> buffer_;
+  char* end_ = buffer_.data();
+};
 
 }  // namespace
 
@@ -51,27 +65,33 @@ void AppendHeader(std::string& out, std::string_view listingPath) {
 }
 
 void AppendTextOnlyLine(std::string& out, int lineNumber, std::string_view source) {
-  out.append("\t\t");
-  AppendLineAndSource(out, lineNumber, source);
+  Fields().Text("\t\t\t ").Decimal(lineNumber).Text("\t").AppendTo(out, source);
 }
 
 void AppendOneWordLine(std::string& out, std::int16_t address, std::int16_t code, int lineNumber,
                        std::string_view source) {
-  AppendAddress(out, address);
-  out.push_back('\t');
-  AppendHex(out, code);
-  out.push_back('\t');
-  AppendLineAndSource(out, lineNumber, source);
+  Fields()
+      .Address(address)
+      .Text("\t")
+      .Hex(code)
+      .Text("\t\t ")
+      .Decimal(lineNumber)
+      .Text("\t")
+      .AppendTo(out, source);
 }
 
 void AppendTwoWordLine(std::string& out, std::int16_t address, std::int16_t code,
                        std::int16_t code2, int lineNumber, std::string_view source) {
-  AppendAddress(out, address);
-  out.push_back('\t');
-  AppendHex(out, code);
-  out.push_back('\t');
-  AppendHex(out, code2);
-  AppendLineAndSource(out, lineNumber, source);
+  Fields()
+      .Address(address)
+      .Text("\t")
+      .Hex(code)
+      .Text("\t")
+      .Hex(code2)
+      .Text("\t ")
+      .Decimal(lineNumber)
+      .Text("\t")
+      .AppendTo(out, source);
 }
 
 void AppendErrorLine(std::string& out) {
@@ -80,22 +100,16 @@ void AppendErrorLine(std::string& out) {
 }
 
 void AppendObjectLine(std::string& out, std::int16_t code) {
-  out.append("&h");
-  AppendHex(out, code);
-  out.append(kLineEnd);
+  Fields().Text("&h").Hex(code).Text(kLineEnd).AppendTo(out);
 }
 
 void AppendObjectLine(std::string& out, std::int16_t code, std::int16_t code2) {
-  out.append("&h");
-  AppendHex(out, code);
-  out.append("\t&h");
-  AppendHex(out, code2);
-  out.append(kLineEnd);
+  Fields().Text("&h").Hex(code).Text("\t&h").Hex(code2).Text(kLineEnd).AppendTo(out);
 }
 
 std::string HexWord(std::int16_t code) {
   std::string text;
-  AppendHex(text, code);
+  Fields().Hex(code).AppendTo(text);
   return text;
 }
 

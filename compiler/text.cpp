@@ -1,13 +1,17 @@
 #include "text.h"
 
+#include <algorithm>
+
 namespace zolt {
 
 void PrepareLine(std::string_view source, std::string& prepared) {
-  const std::size_t first = source.find_first_not_of(' ');
-  prepared.assign(first == std::string_view::npos ? std::string_view() : source.substr(first));
-  for (char& c : prepared) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
+  std::size_t first = 0;
+  while (first < source.size() && source[first] == ' ') ++first;
+  // Copies and upper-cases in one pass, as every line is prepared twice.
+  prepared.resize(source.size() - first);
+  std::transform(
+      source.begin() + static_cast<std::ptrdiff_t>(first), source.end(), prepared.begin(),
+      [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
 }
 
 std::string DropLastThreeCharacters(const std::string& path) {

@@ -11,9 +11,20 @@ namespace zolt {
 // The only word separators: space and tab.
 inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-inline bool IsAllBlank(std::string_view text) {
-  return text.find_first_not_of(" \t") == std::string_view::npos;
+// Position of the first character at or after `from` that is (or is not) a
+// blank, or the text's length. Plain loops: find_first_of with a set of
+// characters searches the set once for every character of the text.
+inline std::size_t FindBlank(std::string_view text, std::size_t from = 0) {
+  while (from < text.size() && !IsBlank(text[from])) ++from;
+  return from;
 }
+
+inline std::size_t FindNonBlank(std::string_view text, std::size_t from = 0) {
+  while (from < text.size() && IsBlank(text[from])) ++from;
+  return from;
+}
+
+inline bool IsAllBlank(std::string_view text) { return FindNonBlank(text) == text.size(); }
 
 // The prepared line: upper-cased, leading spaces (not tabs) removed.
 void PrepareLine(std::string_view source, std::string& prepared);

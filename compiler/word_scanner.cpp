@@ -15,16 +15,15 @@ bool LooksLikeLiteral(std::string_view word) {
 }  // namespace
 
 std::string Compiler::CommWord(std::string& text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) {
+  const std::size_t first = FindNonBlank(text);
+  if (first == text.size()) {
     const bool empty = text.empty();
     text.clear();
     throw HardError(empty ? "a word is missing: nothing is left on the line"
                           : "a word is missing: only blanks are left on the line");
   }
   text.erase(0, first);
-  const std::size_t end = text.find_first_of(" \t", 1);
-  return text.substr(0, end);
+  return text.substr(0, FindBlank(text, 1));
 }
 
 std::string Compiler::CommWord1(std::string& text) {
