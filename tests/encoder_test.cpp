@@ -43,7 +43,9 @@ struct EncodingCase {
   bool inError;
 };
 
-void PrintTo(const EncodingCase& c, std::ostream* out) { *out << c.line; }
+void PrintTo(const EncodingCase& c, std::ostream* out) {
+  *out << c.line;
+}
 
 class Encoding : public testing::TestWithParam<EncodingCase> {
  protected:
@@ -68,35 +70,30 @@ TEST_P(Encoding, GivesTheWordsAndErrorMark) {
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, Encoding,
-    testing::Values(EncodingCase{"SET 1.5", 0, 0x3A98, 0, false},
-                    EncodingCase{"SET 3.5", 0, 0x7530, 0, true},
-                    EncodingCase{"SET -1", 0, 0x0000, 0, true},
-                    EncodingCase{"SET RATE", 0, 0x3A98, 0, false},
-                    EncodingCase{"DL 255", 0, 0x90FF, 0, false},
-                    EncodingCase{"DL 256", 0, 0x90FF, 0, true},
-                    EncodingCase{"DL 0", 0, 0x9001, 0, true},
-                    EncodingCase{"DL 2.5", 0, 0x9002, 0, false},
-                    EncodingCase{"DL\t\t7 ; rest ignored", 0, 0x9007, 0, false},
-                    EncodingCase{"DL UNDEFINED", 0, 0x9001, 0, true},
-                    EncodingCase{"STEP -0.05", 0, 0xA5F4, 0, false},
-                    EncodingCase{"STEP 0.1", 0, 0xA3E8, 0, false},
-                    EncodingCase{"STEP -0.1", 0, 0xA7E8, 0, false},
-                    EncodingCase{"STEP 0", 0, 0xA000, 0, false},
-                    EncodingCase{"DJNZI L10", 12, 0xD403, 0, false},
-                    EncodingCase{"DJNZI L10", 9, 0xD000, 0, false},
-                    EncodingCase{"CJMP L25", 20, 0xA804, 0, false},
-                    EncodingCase{"DJNZI 5", 300, 0xD005, 0, false},
-                    EncodingCase{"DJNZJ FAR", 0, 0xDBFF, 0, true},
-                    EncodingCase{"DJNZI UNDEFINED", 7, 0xD000, 0, true},
-                    EncodingCase{"CJMP +3", 7, 0xA800, 0, true},
-                    EncodingCase{"GOTO 40000", 0, 0xB800, 0x9C40, false},
-                    EncodingCase{"GOTO L25", 0, 0xB800, 25, false},
-                    EncodingCase{"OUT 70000", 0, 0x8800, 0xFFFF, true},
-                    EncodingCase{"GOTO -1", 0, 0xB800, 0x0000, true},
-                    EncodingCase{"OUT &HFFFF", 0, 0x8800, 0xFFFF, false},
-                    EncodingCase{"NOP anything at all", 0, 0xE000, 0, false},
-                    EncodingCase{"HALT", 0, 0xF000, 0, false},
-                    EncodingCase{"END", 0, 0xF800, 0, false}));
+    testing::Values(
+        EncodingCase{"SET 1.5", 0, 0x3A98, 0, false}, EncodingCase{"SET 3.5", 0, 0x7530, 0, true},
+        EncodingCase{"SET -1", 0, 0x0000, 0, true}, EncodingCase{"SET RATE", 0, 0x3A98, 0, false},
+        EncodingCase{"DL 255", 0, 0x90FF, 0, false}, EncodingCase{"DL 256", 0, 0x90FF, 0, true},
+        EncodingCase{"DL 0", 0, 0x9001, 0, true}, EncodingCase{"DL 2.5", 0, 0x9002, 0, false},
+        EncodingCase{"DL\t\t7 ; rest ignored", 0, 0x9007, 0, false},
+        EncodingCase{"DL UNDEFINED", 0, 0x9001, 0, true},
+        EncodingCase{"STEP -0.05", 0, 0xA5F4, 0, false},
+        EncodingCase{"STEP 0.1", 0, 0xA3E8, 0, false},
+        EncodingCase{"STEP -0.1", 0, 0xA7E8, 0, false}, EncodingCase{"STEP 0", 0, 0xA000, 0, false},
+        EncodingCase{"DJNZI L10", 12, 0xD403, 0, false},
+        EncodingCase{"DJNZI L10", 9, 0xD000, 0, false},
+        EncodingCase{"CJMP L25", 20, 0xA804, 0, false},
+        EncodingCase{"DJNZI 5", 300, 0xD005, 0, false},
+        EncodingCase{"DJNZJ FAR", 0, 0xDBFF, 0, true},
+        EncodingCase{"DJNZI UNDEFINED", 7, 0xD000, 0, true},
+        EncodingCase{"CJMP +3", 7, 0xA800, 0, true},
+        EncodingCase{"GOTO 40000", 0, 0xB800, 0x9C40, false},
+        EncodingCase{"GOTO L25", 0, 0xB800, 25, false},
+        EncodingCase{"OUT 70000", 0, 0x8800, 0xFFFF, true},
+        EncodingCase{"GOTO -1", 0, 0xB800, 0x0000, true},
+        EncodingCase{"OUT &HFFFF", 0, 0x8800, 0xFFFF, false},
+        EncodingCase{"NOP anything at all", 0, 0xE000, 0, false},
+        EncodingCase{"HALT", 0, 0xF000, 0, false}, EncodingCase{"END", 0, 0xF800, 0, false}));
 
 // Every bound is accepted as it stands; one step beyond is clamped to it.
 struct BoundCase {
@@ -155,7 +152,8 @@ TEST(Encoding, ClampedOperandsAreExplained) {
   Compiler compiler;
   EncodeAt(compiler, "DL 300", 0);
   ASSERT_EQ(compiler.Diagnostics.size(), 1U);
-  EXPECT_EQ(compiler.Diagnostics[0].cause, "DL operand '300' gives 300, outside 1 to 255; 255 used");
+  EXPECT_EQ(compiler.Diagnostics[0].cause,
+            "DL operand '300' gives 300, outside 1 to 255; 255 used");
 }
 
 TEST(Encoding, ErrorFlagIsNeverClearedByTheEncoder) {
@@ -185,16 +183,16 @@ TEST_P(EncodingFailure, IsAHardErrorWithItsCause) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Operands, EncodingFailure,
-    testing::Values(HardCase{"SET", 0, "SET has no operand"},
-                    HardCase{"DL \t  ", 0, "DL has no operand"},
-                    HardCase{"DL 12AB", 0, "'12AB' is not a number"},
-                    HardCase{"DL 5;", 0, "'5;' is not a number"},
-                    HardCase{"DL -", 0, "'-' is not a number"},
-                    HardCase{"SET 1E10", 0, "'1E10' is too large"},
-                    HardCase{"NOP", 32767, "the program passes address 32767"},
-                    HardCase{"GOTO 1", 32766, "the program passes address 32767"}));
+INSTANTIATE_TEST_SUITE_P(Operands, EncodingFailure,
+                         testing::Values(HardCase{"SET", 0, "SET has no operand"},
+                                         HardCase{"DL \t  ", 0, "DL has no operand"},
+                                         HardCase{"DL 12AB", 0, "'12AB' is not a number"},
+                                         HardCase{"DL 5;", 0, "'5;' is not a number"},
+                                         HardCase{"DL -", 0, "'-' is not a number"},
+                                         HardCase{"SET 1E10", 0, "'1E10' is too large"},
+                                         HardCase{"NOP", 32767, "the program passes address 32767"},
+                                         HardCase{"GOTO 1", 32766,
+                                                  "the program passes address 32767"}));
 
 TEST(Encoding, TheLastWordMayStandAt32766) {
   Compiler compiler;

@@ -27,8 +27,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, CommWordTest,
                          testing::Values(WordCase{" \tSET 5", "SET", "SET 5"},
                                          WordCase{"NOP", "NOP", "NOP"},
                                          WordCase{"N=5", "N=5", "N=5"},
-                                         WordCase{"A,B C", "A,B", "A,B C"},
-                                         WordCase{"X", "X", "X"},
+                                         WordCase{"A,B C", "A,B", "A,B C"}, WordCase{"X", "X", "X"},
                                          WordCase{"GOTO\tLOOP", "GOTO", "GOTO\tLOOP"},
                                          WordCase{"  5;", "5;", "5;"},
                                          WordCase{"\x8A\xBC zh", "\x8A\xBC", "\x8A\xBC zh"}));
@@ -76,7 +75,9 @@ TEST_F(CommWord1Test, SymbolsGiveTheirValueOrTheirDistanceForRelativeJumps) {
   EXPECT_EQ(compiler.ErrorFlag, 0);
 }
 
-TEST_F(CommWord1Test, FirstDefinitionWins) { EXPECT_EQ(Evaluate("GOTO", 0, "  LOOP x"), "10"); }
+TEST_F(CommWord1Test, FirstDefinitionWins) {
+  EXPECT_EQ(Evaluate("GOTO", 0, "  LOOP x"), "10");
+}
 
 TEST_F(CommWord1Test, UndefinedNamesGiveZeroAndMarkTheLine) {
   EXPECT_EQ(Evaluate("DL", 0, "&h1F"), "0");
