@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 #include "compiler.h"
@@ -170,6 +171,10 @@ struct HardCase {
   std::int16_t address;
   const char* cause;
 };
+
+void PrintTo(const HardCase& c, std::ostream* out) {
+  *out << c.line;
+}
 
 class EncodingFailure : public testing::TestWithParam<HardCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 namespace zolt {
@@ -15,6 +16,10 @@ struct WordLine {
   const char* listing;
   const char* object;
 };
+
+void PrintTo(const WordLine& c, std::ostream* out) {
+  *out << c.object;
+}
 
 class OneWordLines : public testing::TestWithParam<WordLine> {};
 
