@@ -107,6 +107,10 @@ struct BoundCase {
   std::uint16_t highWord;
 };
 
+void PrintTo(const BoundCase& c, std::ostream* out) {
+  *out << c.mnemonic;
+}
+
 class Bounds : public testing::TestWithParam<BoundCase> {};
 
 TEST_P(Bounds, AcceptedOnTheBoundClampedBeyondIt) {
