@@ -91,7 +91,9 @@ void Form1::CreateLabels(QWidget* client) {
     auto* label = new QLabel(Text(layout.caption), client);
     label->setObjectName(Text(layout.name));
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Centred in its height: the stand-in brush font is taller than the
+    // 49-pixel title label, and a top-aligned title would lose its feet.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setFont(LabelFont(layout));
     label->setGeometry(layout.left, layout.top, layout.width, layout.height);
     labels_[static_cast<std::size_t>(layout.id)] = label;
