@@ -68,6 +68,7 @@ class Compiler {
   void OpenOutputs(Channels& channels);
   void Pass1();
   void Pass2(Channels& channels);
+  void DefineLabel();
   bool TakeSecondWord();
   void DefineEquSymbol();
   // A hard error with the cause (both parts joined) when LineText is all blank.
@@ -80,13 +81,14 @@ class Compiler {
   void CutWord1();
   void Advance(std::int16_t words);
   // Bounds Value; a value outside is a soft error naming "subject field".
-  void Clamp(std::int32_t low, std::int32_t high, std::string_view subject,
-             std::string_view field, const std::string& text);
+  void Clamp(std::int32_t low, std::int32_t high, std::string_view subject, std::string_view field,
+             const std::string& text);
   void SoftError(const std::string& cause);
 
   void WriteTextLine(Channels& channels);
   void WriteOneWord(Channels& channels);
   void WriteTwoWords(Channels& channels);
+  void Emit(Channels& channels);
   void EndOfLine(Channels& channels);
 
   std::vector<std::string> sourceLines_;

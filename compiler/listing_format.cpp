@@ -107,10 +107,4 @@ void AppendObjectLine(std::string& out, std::int16_t code, std::int16_t code2) {
   Fields().Text("&h").Hex(code).Text("\t&h").Hex(code2).Text(kLineEnd).AppendTo(out);
 }
 
-std::string HexWord(std::int16_t code) {
-  std::string text;
-  Fields().Hex(code).AppendTo(text);
-  return text;
-}
-
 }  // namespace zolt

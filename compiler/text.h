@@ -9,7 +9,9 @@ namespace zolt {
 // every other byte (a GBK or UTF-8 comment) passes through untouched.
 
 // The only word separators: space and tab.
-inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+inline bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 // Position of the first character at or after `from` that is (or is not) a
 // blank, or the text's length. Plain loops: find_first_of with a set of
@@ -24,7 +26,9 @@ inline std::size_t FindNonBlank(std::string_view text, std::size_t from = 0) {
   return from;
 }
 
-inline bool IsAllBlank(std::string_view text) { return FindNonBlank(text) == text.size(); }
+inline bool IsAllBlank(std::string_view text) {
+  return FindNonBlank(text) == text.size();
+}
 
 // The prepared line: upper-cased, leading spaces (not tabs) removed.
 void PrepareLine(std::string_view source, std::string& prepared);
