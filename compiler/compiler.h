@@ -68,6 +68,7 @@ class Compiler {
   void OpenOutputs(Channels& channels);
   void Pass1();
   void Pass2(Channels& channels);
+  void DefineLabel();
   bool TakeSecondWord();
   void DefineEquSymbol();
   void RequireWord(const std::string& cause) const;
@@ -78,13 +79,13 @@ class Compiler {
   void PrepareLine(int index);
   void CutWord1();
   void Advance(std::int16_t words);
-  void Clamp(std::int32_t low, std::int32_t high, const std::string& what,
-             const std::string& text);
+  void Clamp(std::int32_t low, std::int32_t high, const std::string& what, const std::string& text);
   void SoftError(const std::string& cause);
 
   void WriteTextLine(Channels& channels);
   void WriteOneWord(Channels& channels);
   void WriteTwoWords(Channels& channels);
+  void Emit(Channels& channels);
   void EndOfLine(Channels& channels);
 
   std::vector<std::string> sourceLines_;
