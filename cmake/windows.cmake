@@ -6,6 +6,8 @@ if(NOT EXISTS ${ZOLT_WINE_LOCALE})
   execute_process(COMMAND localedef -i zh_CN -f UTF-8 ${ZOLT_WINE_LOCALE} COMMAND_ERROR_IS_FATAL ANY)
 endif()
 
+enable_language(RC)
+
 # Every Wine call goes through one wrapper that knows this build's Wine prefix.
 configure_file(${PROJECT_SOURCE_DIR}/scripts/wine-run.sh.in ${PROJECT_BINARY_DIR}/wine-run @ONLY
                FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ
