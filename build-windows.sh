@@ -13,7 +13,10 @@ scripts/setup.sh g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine xv
   fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei perl
 
 build=build-windows
-cmake -S . -B "$build" --toolchain "$PWD/cmake/mingw-w64.cmake" > /dev/null
+# The toolchain is chosen once, when the build folder is made.
+toolchain=()
+[ -f "$build/CMakeCache.txt" ] || toolchain=(--toolchain "$PWD/cmake/mingw-w64.cmake")
+cmake -S . -B "$build" "${toolchain[@]}" > /dev/null
 cmake --build "$build" -j "$(nproc)"
 
 # One file each, nothing to install beside it: only Windows' own DLLs.
@@ -42,6 +45,7 @@ mkdir -p "$WINEPREFIX"
 wineserver -p 2> /dev/null || true
 trap 'wineserver -k 2> /dev/null || true' EXIT
 scripts/wine-prefix.sh "$build"
+"$build/wine-run" cmd /c exit
 
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 scripts/windows-cases.sh "$build" dist/windows/zoltasm.exe

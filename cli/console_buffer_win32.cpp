@@ -18,6 +18,9 @@ ConsoleBuffer::int_type ConsoleBuffer::overflow(int_type character) {
 
 std::streamsize ConsoleBuffer::xsputn(const char* text, std::streamsize count) {
   pending_.append(text, static_cast<std::size_t>(count));
+  // Whole lines go out at once, so standard output and standard error keep
+  // their order on a shared console.
+  sync();
   return count;
 }
 

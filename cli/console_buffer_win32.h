@@ -7,7 +7,7 @@
 
 // Carries the command's UTF-8 output to a Windows standard handle: a console
 // gets the text as UTF-16, a file or pipe gets it in the console's code page.
-// Text goes out a whole line at a time, so no character is ever split.
+// Text goes out a line at a time, so no character is ever split.
 class ConsoleBuffer : public std::streambuf {
  public:
   explicit ConsoleBuffer(DWORD standardHandle);

@@ -16,8 +16,9 @@ configure_file(${PROJECT_SOURCE_DIR}/scripts/wine-run.sh.in ${PROJECT_BINARY_DIR
 set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_BINARY_DIR}/wine-run)
 
 # Listing the tests needs Wine, so it happens when the tests run, not at build
-# time.
+# time, and may take a while.
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
+list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/wine-modules)
 
 set(ZOLT_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for the Windows build")
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
