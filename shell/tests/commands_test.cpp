@@ -110,13 +110,6 @@ TEST_F(CommandsTest, OnlyTheExactPatternOrNothingIsACancel) {
   }
 }
 
-TEST_F(CommandsTest, DialogIsPresetOnEveryOpen) {
-  Open(kSource, "NOP\r\n");
-  Open("", "");
-  Open(kSource, "NOP\r\n");
-  EXPECT_EQ(platform.presets, (std::vector<std::string>(3, "*.ZOL")));
-}
-
 TEST_F(CommandsTest, CompletedRunShowsItsStatus) {
   struct Case {
     const char* source;
@@ -195,16 +188,6 @@ TEST_F(CommandsTest, FailedRunShowsTheCauseAndKeepsTheStatus) {
   Open(kSource, "NOP\r\n");
   EXPECT_EQ(platform.events, (std::vector<std::string>{"caption 编译完成"}));
   EXPECT_EQ(platform.details, "");
-}
-
-TEST_F(CommandsTest, TooLongSourceFailsBeforeCompiling) {
-  std::string lines;
-  for (int i = 0; i < 32768; ++i) lines += "NOP\r\n";
-  Open(kSource, lines);
-  EXPECT_EQ(compiler.FileName, kSource);
-  ASSERT_EQ(platform.events.size(), 1u);
-  EXPECT_EQ(platform.events[0].rfind("message 文件不能打开! | ", 0), 0u);
-  EXPECT_EQ(failureCloses, 1);
 }
 
 // Only the run's own failures take the failure path; a fault of the program
