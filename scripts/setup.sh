@@ -3,7 +3,9 @@
 # already there. Usage: scripts/setup.sh [PACKAGE...] (extra packages).
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev "$@")
+packages=(cmake g++ make libgtest-dev vim "$@")
+# The editor checks run on node and npm, from Debian unless already installed.
+command -v npm > /dev/null || packages+=(nodejs npm)
 
 missing=()
 for package in "${packages[@]}"; do
