@@ -91,6 +91,7 @@ int main(int argc, char** argv) {
   // One compile context for all runs, as the window keeps one for its life.
   zolt::Compiler compiler;
   int status = kClean;
-  for (const std::string& source : sources) status = std::max(status, Assemble(compiler, source, quiet));
+  for (const std::string& source : sources)
+    status = std::max(status, Assemble(compiler, source, quiet));
   return status;
 }

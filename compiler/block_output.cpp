@@ -13,8 +13,8 @@ constexpr std::int32_t kDataHigh = 65535;
 // The block's length must be a number written in the line, read the same way
 // in both passes, so pass 1 reserves exactly the words that pass 2 writes.
 std::int32_t BlockLength(const std::string& count) {
-  const bool literal = (count[0] >= '0' && count[0] <= '9') || count[0] == '-' ||
-                       count.starts_with("&H");
+  const bool literal =
+      (count[0] >= '0' && count[0] <= '9') || count[0] == '-' || count.starts_with("&H");
   if (!literal) throw HardError("BOUT count '" + count + "' is not a number");
   return ToInteger(count);
 }
@@ -47,9 +47,9 @@ int Compiler::BlockPass2(Channels& channels) {
   BlockCount = Word2;
   for (int j = 1; j <= length; ++j) {
     if (bout + j >= LineCount) {
-      throw HardError("the BOUT block of " + std::to_string(length) +
-                          " lines runs past the end of the source",
-                      bout + 1);
+      throw HardError(
+          "the BOUT block of " + std::to_string(length) + " lines runs past the end of the source",
+          bout + 1);
     }
     PrepareLine(bout + j);
     RequireWord("the BOUT data line is empty");

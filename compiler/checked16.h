@@ -26,6 +26,8 @@ inline std::int16_t Pattern16(std::uint32_t bits) {
   return static_cast<std::int16_t>(static_cast<std::uint16_t>(bits));
 }
 
-inline std::uint16_t Bits16(std::int16_t pattern) { return static_cast<std::uint16_t>(pattern); }
+inline std::uint16_t Bits16(std::int16_t pattern) {
+  return static_cast<std::uint16_t>(pattern);
+}
 
 }  // namespace zolt

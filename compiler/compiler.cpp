@@ -17,7 +17,9 @@ std::string ErrorCaption(int errorCount) {
   return "发现 " + std::to_string(errorCount) + "处错误";
 }
 
-bool IsLabel(const std::string& word) { return word.back() == ':'; }
+bool IsLabel(const std::string& word) {
+  return word.back() == ':';
+}
 
 }  // namespace
 
@@ -93,7 +95,9 @@ static bool IsEmptyLine(const std::string& prepared) {
   return prepared.size() < 2 || IsAllBlank(prepared);
 }
 
-void Compiler::CutWord1() { LineText.erase(0, Word1.size()); }
+void Compiler::CutWord1() {
+  LineText.erase(0, Word1.size());
+}
 
 void Compiler::Advance(std::int16_t words) {
   Address = Add16(Address, words, "the program passes address 32767");

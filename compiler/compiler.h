@@ -78,8 +78,7 @@ class Compiler {
   void PrepareLine(int index);
   void CutWord1();
   void Advance(std::int16_t words);
-  void Clamp(std::int32_t low, std::int32_t high, const std::string& what,
-             const std::string& text);
+  void Clamp(std::int32_t low, std::int32_t high, const std::string& what, const std::string& text);
   void SoftError(const std::string& cause);
 
   void WriteTextLine(Channels& channels);

@@ -11,7 +11,9 @@ namespace {
 
 constexpr std::size_t kFlushSize = 1 << 16;
 
-std::string Reason() { return std::strerror(errno); }
+std::string Reason() {
+  return std::strerror(errno);
+}
 
 std::FILE* OpenFile(const std::filesystem::path& path, bool forWriting) {
 #ifdef _WIN32
@@ -32,7 +34,9 @@ std::string Utf8FromPath(const std::filesystem::path& path) {
   return std::string(text.begin(), text.end());
 }
 
-FileChannels::~FileChannels() { CloseAllAfterFailure(); }
+FileChannels::~FileChannels() {
+  CloseAllAfterFailure();
+}
 
 std::string FileChannels::Load(const std::string& path) {
   const std::filesystem::path native = PathFromUtf8(path);
@@ -45,7 +49,8 @@ std::string FileChannels::Load(const std::string& path) {
   std::string bytes;
   std::array<char, 1 << 16> chunk{};
   std::size_t got = 0;
-  while ((got = std::fread(chunk.data(), 1, chunk.size(), file)) > 0) bytes.append(chunk.data(), got);
+  while ((got = std::fread(chunk.data(), 1, chunk.size(), file)) > 0)
+    bytes.append(chunk.data(), got);
   const bool failed = std::ferror(file) != 0;
   const std::string reason = failed ? Reason() : std::string();
   std::fclose(file);
@@ -84,7 +89,8 @@ void FileChannels::Write(Channel channel, std::string_view text) {
 
 std::string FileChannels::Flush(Output& output) {
   if (output.file == nullptr || output.buffer.empty()) return {};
-  const std::size_t written = std::fwrite(output.buffer.data(), 1, output.buffer.size(), output.file);
+  const std::size_t written =
+      std::fwrite(output.buffer.data(), 1, output.buffer.size(), output.file);
   const bool failed = written != output.buffer.size() || std::fflush(output.file) != 0;
   output.buffer.clear();
   return failed ? "cannot write '" + output.path + "': " + Reason() : std::string();

@@ -16,8 +16,7 @@ void AppendDecimal(std::string& out, int value) {
 
 void AppendHex(std::string& out, std::int16_t code) {
   std::array<char, 4> digits{};
-  const auto result =
-      std::to_chars(digits.data(), digits.data() + digits.size(), Bits16(code), 16);
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), Bits16(code), 16);
   for (const char* c = digits.data(); c != result.ptr; ++c) {
     out.push_back(*c >= 'a' ? static_cast<char>(*c - 'a' + 'A') : *c);
   }

@@ -10,7 +10,9 @@
 namespace zolt {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 int HexDigit(char c) {
   if (IsDigit(c)) return c - '0';
@@ -96,7 +98,9 @@ double ParseNumber(std::string_view text) {
   return ParseDecimal(text);
 }
 
-std::int32_t ToInteger(std::string_view text) { return RoundToInt32(ParseNumber(text), text); }
+std::int32_t ToInteger(std::string_view text) {
+  return RoundToInt32(ParseNumber(text), text);
+}
 
 std::int32_t ToScaledInteger(std::string_view text) {
   return RoundToInt32(ParseNumber(text) * 10000.0, text);

@@ -9,7 +9,9 @@ namespace zolt {
 // every other byte (a GBK or UTF-8 comment) passes through untouched.
 
 // The only word separators: space and tab.
-inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+inline bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 inline bool IsAllBlank(std::string_view text) {
   return text.find_first_not_of(" \t") == std::string_view::npos;

@@ -1,7 +1,7 @@
+#include "compiler.h"
 #include "hard_error.h"
 #include "numbers.h"
 #include "text.h"
-#include "compiler.h"
 
 namespace zolt {
 namespace {
