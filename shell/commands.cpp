@@ -1,0 +1,75 @@
+#include "commands.h"
+
+#include <utility>
+#include <vector>
+
+#include "diagnostic.h"
+#include "file_channels.h"
+#include "hard_error.h"
+
+namespace zolt {
+namespace {
+
+std::unique_ptr<Channels> MakeFileChannels() {
+  return std::make_unique<FileChannels>();
+}
+
+std::string LinePrefix(int line) {
+  return "line " + std::to_string(line) + ": ";
+}
+
+// The detail under the fixed message: what went wrong, and where.
+std::string FailureDetail(const HardError& error) {
+  const std::optional<int> line = error.Line();
+  return (line ? LinePrefix(*line) : std::string()) + error.what();
+}
+
+// One line per source line in error, in source order.
+std::string DiagnosticsText(const std::vector<Diagnostic>& diagnostics) {
+  std::string text;
+  for (const Diagnostic& diagnostic : diagnostics) {
+    if (!text.empty()) text += '\n';
+    text += LinePrefix(diagnostic.line) + diagnostic.cause;
+  }
+  return text;
+}
+
+}  // namespace
+
+Commands::Commands(Compiler& compiler, Platform& platform, ChannelsFactory makeChannels)
+    : compiler_(compiler),
+      platform_(platform),
+      makeChannels_(makeChannels ? std::move(makeChannels) : MakeFileChannels) {}
+
+void Commands::Open() {
+  // Preset on every Open, so the dialog never starts from the previous choice.
+  const std::string fileName = platform_.ShowOpenDialog(std::string(kOpenPattern));
+  // A cancelled dialog leaves the pattern or nothing in the field; nothing
+  // has been opened, so there is nothing to close either.
+  if (fileName == kOpenPattern || fileName.empty()) return;
+  OpenFile(fileName);
+}
+
+void Commands::OpenFile(const std::string& path) {
+  compiler_.FileName = path;
+  const std::unique_ptr<Channels> channels = makeChannels_();
+  try {
+    compiler_.ReadSource(*channels);
+    const std::string caption = compiler_.Compile(*channels);
+    channels->CloseAll();
+    // Only a completed run changes the status; a failed one leaves the
+    // previous run's caption and details in place.
+    platform_.SetCaption(LabelId::Label4, caption);
+    platform_.SetDetails(LabelId::Label4, DiagnosticsText(compiler_.Diagnostics));
+  } catch (const HardError& error) {
+    platform_.ShowMessage(std::string(kCannotOpen), FailureDetail(error));
+    channels->CloseAllAfterFailure();
+  }
+}
+
+void Commands::Exit() {
+  platform_.HideWindow();
+  platform_.EndProgram();
+}
+
+}  // namespace zolt

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "channels.h"
+#include "compiler.h"
+#include "platform.h"
+
+namespace zolt {
+
+// The pattern the open-file dialog starts with on every Open.
+inline constexpr std::string_view kOpenPattern = "*.ZOL";
+// The message of every failed run; the cause follows as its detail.
+inline constexpr std::string_view kCannotOpen = "文件不能打开!";
+
+// The main window's two commands, Open and Exit, written once for every
+// window system. The window owns the compiler for its lifetime and calls
+// these from its menu.
+class Commands {
+ public:
+  // Makes the file channels of one run; runs read and write files on disk
+  // unless a test supplies channels of its own.
+  using ChannelsFactory = std::function<std::unique_ptr<Channels>()>;
+
+  Commands(Compiler& compiler, Platform& platform, ChannelsFactory makeChannels = {});
+
+  // The Open menu command: asks for a source with the open-file dialog and
+  // runs it. A cancelled dialog reads, writes and shows nothing.
+  void Open();
+  // One run over the source at path, chosen without the dialog (a file
+  // dropped on the window, a path given to the program).
+  void OpenFile(const std::string& path);
+  // The Exit menu command: hides the window, then ends the program.
+  void Exit();
+
+ private:
+  Compiler& compiler_;
+  Platform& platform_;
+  ChannelsFactory makeChannels_;
+};
+
+}  // namespace zolt

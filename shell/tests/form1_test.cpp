@@ -1,0 +1,321 @@
+// The Qt main window on the offscreen platform: its fixed contents, the Open
+// command with the dialog's answer injected, Exit and a drop.
+
+#include "form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <memory>
+
+namespace {
+
+// What the user was shown in one message box.
+struct Message {
+  QString title;
+  QString text;
+  QString detail;
+  int buttons = 0;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+// How many files under dir this process holds open.
+int OpenFilesUnder(const QString& dir) {
+  int count = 0;
+  QDirIterator descriptors("/proc/self/fd", QDir::System | QDir::Files);
+  while (descriptors.hasNext()) {
+    if (QFileInfo(descriptors.next()).symLinkTarget().startsWith(dir + '/')) ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+  void menuHoldsOpenSeparatorExit();
+  void windowHasTitleIconAndClientArea();
+  void labelsHaveTheirCaptionsFontsAndPlaces_data();
+  void labelsHaveTheirCaptionsFontsAndPlaces();
+  void cancelReadsWritesAndShowsNothing_data();
+  void cancelReadsWritesAndShowsNothing();
+  void openWritesWhatZoltasmWrites();
+  void linesInErrorAreCountedAndListed();
+  void failedRunShowsCauseAndKeepsWindowUsable_data();
+  void failedRunShowsCauseAndKeepsWindowUsable();
+  void exitHidesAndEnds();
+  void droppedFileIsOpened();
+  void picture();
+
+ private:
+  QString Source(const QString& name, const QByteArray& bytes);
+  // Runs the Open menu command with the dialog answering answer.
+  void Open(const QString& answer);
+  QLabel* Label(const char* name) const { return form_->findChild<QLabel*>(name); }
+  QAction* Action(const char* name) const { return form_->findChild<QAction*>(name); }
+
+  std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<zolt::Form1> form_;
+  QString answer_;
+  QStringList presets_;
+  QList<Message> messages_;
+  int ends_ = 0;
+};
+
+void Form1Test::init() {
+  dir_ = std::make_unique<QTemporaryDir>();
+  QVERIFY(dir_->isValid());
+  presets_.clear();
+  messages_.clear();
+  ends_ = 0;
+  form_ = std::make_unique<zolt::Form1>(
+      [this](QWidget*, const QString& fileName) {
+        presets_ << fileName;
+        return answer_;
+      },
+      [this] { ++ends_; });
+  // A modal message would wait for a user; the window's own timer answers
+  // it, noting what it said.
+  auto* dismiss = new QTimer(form_.get());
+  connect(dismiss, &QTimer::timeout, form_.get(), [this] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    messages_ << Message{box->windowTitle(), box->text(), box->informativeText(),
+                         static_cast<int>(box->buttons().size()), box->icon()};
+    box->button(QMessageBox::Ok)->click();
+  });
+  dismiss->start(20);
+  form_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+}
+
+void Form1Test::cleanup() {
+  form_.reset();
+  dir_.reset();
+}
+
+QString Form1Test::Source(const QString& name, const QByteArray& bytes) {
+  const QString path = dir_->filePath(name);
+  WriteAll(path, bytes);
+  return path;
+}
+
+void Form1Test::Open(const QString& answer) {
+  answer_ = answer;
+  Action("Open")->trigger();
+}
+
+void Form1Test::menuHoldsOpenSeparatorExit() {
+  const QList<QAction*> menus = form_->menuBar()->actions();
+  QCOMPARE(menus.size(), 1);
+  QMenu* file = menus[0]->menu();
+  QVERIFY(file != nullptr);
+  QCOMPARE(file->objectName(), "file");
+  QCOMPARE(file->title(), "文件");
+
+  const QList<QAction*> items = file->actions();
+  QCOMPARE(items.size(), 3);
+  QCOMPARE(items[0]->objectName(), "Open");
+  QCOMPARE(items[0]->text(), "打开");
+  QCOMPARE(items[1]->objectName(), "l1");
+  QVERIFY(items[1]->isSeparator());
+  QCOMPARE(items[2]->objectName(), "Exit");
+  QCOMPARE(items[2]->text(), "退出");
+  for (const QAction* item : items) QVERIFY(item->shortcuts().isEmpty());
+}
+
+void Form1Test::windowHasTitleIconAndClientArea() {
+  QCOMPARE(form_->objectName(), "Form1");
+  QCOMPARE(form_->windowTitle(), "ZOLT编译器");
+  QVERIFY(form_->windowIcon().availableSizes().contains(QSize(32, 32)));
+
+  // The client area is what lies below the menu bar.
+  const QWidget* client = form_->centralWidget();
+  QCOMPARE(client->size(), QSize(458, 351));
+  QCOMPARE(client->y(), form_->menuBar()->height());
+  QCOMPARE(form_->size(), QSize(458, 351 + form_->menuBar()->height()));
+}
+
+void Form1Test::labelsHaveTheirCaptionsFontsAndPlaces_data() {
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("family");
+  QTest::addColumn<int>("pixels");
+  QTest::addColumn<QRect>("place");
+  // Pixel sizes are the point sizes at 96 pixels per inch.
+  QTest::newRow("Label1") << "ZOLT编译器"
+                          << "华文新魏" << 56 << QRect(72, 24, 305, 49);
+  QTest::newRow("Label4") << ""
+                          << "宋体" << 19 << QRect(104, 176, 233, 33);
+  QTest::newRow("Label2") << "ZOLT 编译器开发组"
+                          << "华文新魏" << 29 << QRect(48, 224, 353, 33);
+  QTest::newRow("Label3") << "二00五年八月"
+                          << "华文新魏" << 29 << QRect(128, 280, 193, 33);
+}
+
+void Form1Test::labelsHaveTheirCaptionsFontsAndPlaces() {
+  QFETCH(QString, caption);
+  QFETCH(QString, family);
+  QFETCH(int, pixels);
+  QFETCH(QRect, place);
+  const QLabel* label = Label(QTest::currentDataTag());
+  QVERIFY(label != nullptr);
+  QCOMPARE(label->parentWidget(), form_->centralWidget());
+  QCOMPARE(label->text(), caption);
+  QCOMPARE(label->geometry(), place);
+  QCOMPARE(label->font().families().value(0), family);
+  QCOMPARE(label->font().families().size(), 3);
+  QCOMPARE(label->font().pixelSize(), pixels);
+  QCOMPARE(label->font().weight(), QFont::Normal);
+  QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void Form1Test::cancelReadsWritesAndShowsNothing_data() {
+  QTest::addColumn<QString>("answer");
+  QTest::newRow("pattern left") << "*.ZOL";
+  QTest::newRow("field emptied") << "";
+}
+
+void Form1Test::cancelReadsWritesAndShowsNothing() {
+  QFETCH(QString, answer);
+  Source("a.ZOL", "NOP\r\n");
+  Open(answer);
+  Open(answer);
+  QTest::qWait(100);
+  QCOMPARE(presets_, QStringList({"*.ZOL", "*.ZOL"}));
+  QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"a.ZOL"});
+  QCOMPARE(messages_.size(), 0);
+  QCOMPARE(Label("Label4")->text(), "");
+}
+
+void Form1Test::openWritesWhatZoltasmWrites() {
+  const QString source = Source("demo.ZOL", ReadAll(ZOLT_EXAMPLES_DIR "/demo.ZOL"));
+  Open(source);
+  QCOMPARE(Label("Label4")->text(), "编译完成");
+  QCOMPARE(Label("Label4")->toolTip(), "");
+  QCOMPARE(OpenFilesUnder(dir_->path()), 0);
+  const QByteArray listing = ReadAll(dir_->filePath("demo.lst"));
+  const QByteArray object = ReadAll(dir_->filePath("demo.obj"));
+  QVERIFY(object.startsWith("&h"));
+
+  QVERIFY(QFile::remove(dir_->filePath("demo.lst")));
+  QVERIFY(QFile::remove(dir_->filePath("demo.obj")));
+  QProcess zoltasm;
+  zoltasm.start(ZOLTASM, {"--quiet", source});
+  QVERIFY(zoltasm.waitForFinished());
+  QCOMPARE(zoltasm.exitCode(), 0);
+  QCOMPARE(ReadAll(dir_->filePath("demo.lst")), listing);
+  QCOMPARE(ReadAll(dir_->filePath("demo.obj")), object);
+  QCOMPARE(messages_.size(), 0);
+}
+
+void Form1Test::linesInErrorAreCountedAndListed() {
+  Open(Source("bad.zol", "NOP\r\nSET -1\r\nOUT 99999\r\n"));
+  QCOMPARE(Label("Label4")->text(), "发现 2处错误");
+  const QStringList details = Label("Label4")->toolTip().split('\n');
+  QCOMPARE(details.size(), 2);
+  QVERIFY2(details[0].startsWith("line 2: "), qPrintable(details[0]));
+  QVERIFY2(details[1].startsWith("line 3: "), qPrintable(details[1]));
+  QVERIFY(QFile::exists(dir_->filePath("bad.obj")));
+  QCOMPARE(messages_.size(), 0);
+}
+
+void Form1Test::failedRunShowsCauseAndKeepsWindowUsable_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<QString>("detail");
+  QTest::newRow("missing file") << "missing.ZOL" << QByteArray() << "cannot open '";
+  QTest::newRow("bad operand") << "operand.ZOL" << QByteArray("NOP\r\nBOUT X\r\n")
+                               << "line 2: BOUT count 'X' is not a number";
+}
+
+void Form1Test::failedRunShowsCauseAndKeepsWindowUsable() {
+  QFETCH(QString, name);
+  QFETCH(QByteArray, bytes);
+  QFETCH(QString, detail);
+  Open(Source("earlier.ZOL", "SET -1\r\n"));
+  QCOMPARE(Label("Label4")->text(), "发现 1处错误");
+  const QString earlierDetails = Label("Label4")->toolTip();
+
+  const QString path = bytes.isNull() ? dir_->filePath(name) : Source(name, bytes);
+  Open(path);
+  QCOMPARE(messages_.size(), 1);
+  const Message message = messages_[0];
+  QCOMPARE(message.title, "ZOLT编译器");
+  QCOMPARE(message.text, "文件不能打开!");
+  QVERIFY2(message.detail.startsWith(detail), qPrintable(message.detail));
+  QCOMPARE(message.buttons, 1);
+  QCOMPARE(message.icon, QMessageBox::NoIcon);
+  QCOMPARE(OpenFilesUnder(dir_->path()), 0);
+  QCOMPARE(Label("Label4")->text(), "发现 1处错误");
+  QCOMPARE(Label("Label4")->toolTip(), earlierDetails);
+
+  Open(Source("next.ZOL", "NOP\r\n"));
+  QCOMPARE(Label("Label4")->text(), "编译完成");
+  QCOMPARE(messages_.size(), 1);
+}
+
+void Form1Test::exitHidesAndEnds() {
+  Action("Exit")->trigger();
+  QVERIFY(!form_->isVisible());
+  QCOMPARE(ends_, 1);
+  QCOMPARE(messages_.size(), 0);
+}
+
+void Form1Test::droppedFileIsOpened() {
+  const QString source = Source("dropped.ZOL", "NOP\r\nHALT\r\n");
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(source)});
+  const QPoint centre = form_->rect().center();
+
+  QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(form_.get(), &enter);
+  QVERIFY(enter.isAccepted());
+  QDropEvent drop(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(form_.get(), &drop);
+
+  QTRY_COMPARE(Label("Label4")->text(), "编译完成");
+  QVERIFY(QFile::exists(dir_->filePath("dropped.lst")));
+  QVERIFY(presets_.isEmpty());
+}
+
+// The window as the README shows it; set ZOLT_WINDOW_PICTURE to keep it.
+void Form1Test::picture() {
+  Open(Source("demo.ZOL", ReadAll(ZOLT_EXAMPLES_DIR "/demo.ZOL")));
+  const QPixmap picture = form_->grab();
+  QCOMPARE(picture.size() / picture.devicePixelRatio(), form_->size());
+  const QString path = qEnvironmentVariable("ZOLT_WINDOW_PICTURE", dir_->filePath("window.png"));
+  QVERIFY(picture.save(path));
+}
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
