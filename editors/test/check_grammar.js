@@ -3,7 +3,8 @@
 // comment, label, mnemonic, symbol definition and operand lands in its scope,
 // that the Sublime copy of the grammar is current, and that the problem
 // matcher of the VS Code task reads zoltasm's messages.
-//   node check_grammar.js ZOLTASM VIM_EXPECTATIONS_OUT SOURCE...
+//   node check_grammar.js ZOLTASM VIM_DIR SOURCE...
+// VIM_DIR receives the sources and spans for the Vim check (check_vim.vim).
 
 const fs = require('fs');
 const os = require('os');
@@ -78,13 +79,18 @@ function checkSpan(where, line, tokens, expected) {
 // blanks, semicolons and colons the grammar looks at are the same in any.
 function linesOf(file) {
   const text = fs.readFileSync(file, 'latin1');
-  const lines = text.split(/\r?\n/);
+  // A line ends at CR LF, LF or a lone CR, as the assembler reads it.
+  const lines = text.split(/\r\n|\r|\n/);
   if (lines.length > 0 && lines[lines.length - 1] === '') lines.pop();
   return lines;
 }
 
-function checkSource(grammar, file, vimExpectations) {
+// Vim gets a copy with plain line ends, as its own line-end detection
+// would not split a lone CR.
+function checkSource(grammar, file, number, vimDir, vimExpectations) {
   const lines = linesOf(file);
+  const vimCopy = path.join(vimDir, `${number}-${path.basename(file)}`);
+  fs.writeFileSync(vimCopy, lines.map((l) => `${l}\n`).join(''), 'latin1');
   const expected = expectationsFor(lines);
   let ruleStack = vsctm.INITIAL;
   let spans = 0;
@@ -93,7 +99,7 @@ function checkSource(grammar, file, vimExpectations) {
     ruleStack = result.ruleStack;
     for (const e of expected[index]) {
       checkSpan(`${file}:${index + 1}`, line, result.tokens, e);
-      vimExpectations.push({ file, line: index + 1, start: e.start, end: e.end, kind: e.kind });
+      vimExpectations.push({ file: vimCopy, line: index + 1, start: e.start, end: e.end, kind: e.kind });
       ++spans;
     }
   });
@@ -159,14 +165,18 @@ function checkProblemMatchers(zoltasm, sources) {
 }
 
 async function main() {
-  const [zoltasm, vimOut, ...sources] = process.argv.slice(2);
+  const [zoltasm, vimDir, ...sources] = process.argv.slice(2);
   const grammar = await loadGrammar();
   const vimExpectations = [];
   let spans = 0;
-  for (const source of sources) spans += checkSource(grammar, source, vimExpectations);
+  fs.rmSync(vimDir, { recursive: true, force: true });
+  fs.mkdirSync(vimDir, { recursive: true });
+  sources.forEach((source, number) => {
+    spans += checkSource(grammar, source, number, vimDir, vimExpectations);
+  });
   checkSublimeCopy();
   checkProblemMatchers(zoltasm, sources);
-  fs.writeFileSync(vimOut, JSON.stringify(vimExpectations));
+  fs.writeFileSync(path.join(vimDir, 'spans.json'), JSON.stringify(vimExpectations));
   for (const message of failures.slice(0, 40)) console.error(message);
   console.log(`${sources.length} sources, ${spans} spans checked, ${failures.length} failures`);
   process.exit(failures.length === 0 ? 0 : 1);

@@ -18,11 +18,11 @@ fi
 
 shopt -s nullglob
 sources=("$here"/all_forms.ZOL "$root"/examples/*.ZOL "$root"/tests/cases/*.zol)
-NODE_PATH="$work/node_modules" node "$here/check_grammar.js" "$zoltasm" "$work/vim-spans.json" "${sources[@]}"
+NODE_PATH="$work/node_modules" node "$here/check_grammar.js" "$zoltasm" "$work/vim" "${sources[@]}"
 
 if command -v vim > /dev/null; then
   status=0
-  ZOLT_VIM_EXPECTATIONS="$work/vim-spans.json" ZOLT_VIM_RESULT="$work/vim-result.txt" \
+  ZOLT_VIM_EXPECTATIONS="$work/vim/spans.json" ZOLT_VIM_RESULT="$work/vim-result.txt" \
     vim -Es -u NONE -N -i NONE --cmd 'set encoding=latin1' -S "$here/check_vim.vim" || status=$?
   cat "$work/vim-result.txt"
   exit "$status"
