@@ -22,8 +22,10 @@ mkdir -p dist
 mv "$build/zolt_${version}_amd64.deb" "$deb"
 echo "built $deb"
 
+zip="dist/zolt-${version}-windows-x64.zip"
 if [ -f dist/windows/zolt.exe ] && [ -f dist/windows/zoltasm.exe ]; then
-  packaging/windows/make-zip.sh "$version" dist/windows "dist/zolt-${version}-windows-x64.zip"
+  packaging/windows/make-zip.sh "$version" dist/windows "$zip"
+  if $check; then packaging/windows/check-zip.sh "$zip"; fi
 fi
 
 if $check; then

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Unpacks the Windows zip and checks what a user finds in it; when the Windows
+# build's Wine checks are there, runs them on the unpacked programs.
+#   packaging/windows/check-zip.sh dist/zolt-VERSION-windows-x64.zip
+set -euo pipefail
+zip="$(realpath "$1")"
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+fail() {
+  echo "check-zip: $*" >&2
+  exit 1
+}
+
+unzip -q "$zip" -d "$work"
+top="$work/$(basename "$zip" .zip)"
+[ -d "$top" ] || fail "the zip does not hold the folder $(basename "$top")"
+for file in zolt.exe zoltasm.exe README.txt docs/guide.md editors/vscode/package.json; do
+  [ -s "$top/$file" ] || fail "$file is missing"
+done
+for example in "$root"/examples/*.ZOL; do
+  cmp -s "$example" "$top/examples/$(basename "$example")" || fail "examples/$(basename "$example") is missing"
+done
+for exe in zolt.exe zoltasm.exe; do
+  head -c 2 "$top/$exe" | grep -q '^MZ' || fail "$exe is not a Windows program"
+done
+# Every line of the read-me ends in CR LF, and it holds both languages.
+[ "$(grep -c $'\r$' "$top/README.txt")" -eq "$(wc -l < "$top/README.txt")" ] ||
+  fail "README.txt has lines without CR LF"
+grep -q '中文' "$top/README.txt" && grep -q 'English' "$top/README.txt" ||
+  fail "README.txt is not in Chinese and English"
+
+if [ -x "$root/windows/check-wine.sh" ]; then
+  "$root/windows/check-wine.sh" "$top" || fail "the Wine checks failed on the unpacked programs"
+else
+  echo "check-zip: no Wine checks in this tree; the programs were not run"
+fi
+echo "check-zip: $(basename "$zip") holds what a user needs"
