@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 check=false
 [ "${1:-}" = "--check" ] && check=true
 
-scripts/setup.sh dpkg-dev file librsvg2-bin zip
+scripts/setup.sh dpkg-dev file librsvg2-bin zip unzip
 build=build-package
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
 cmake --build "$build" -j "$(nproc)" > /dev/null
