@@ -21,6 +21,12 @@ bool IsLabel(const std::string& word) {
   return word.back() == ':';
 }
 
+// Lines that carry nothing: shorter than two characters, or only blanks (an
+// editor's auto-indent leaves those behind).
+bool IsEmptyLine(const std::string& prepared) {
+  return prepared.size() < 2 || IsAllBlank(prepared);
+}
+
 }  // namespace
 
 Compiler::Compiler() : sourceLines_(kSourceSize) {}
@@ -89,12 +95,6 @@ void Compiler::PrepareLine(int index) {
   zolt::PrepareLine(SourceLine(index), LineText);
 }
 
-// Lines that carry nothing: shorter than two characters, or only blanks (an
-// editor's auto-indent leaves those behind).
-static bool IsEmptyLine(const std::string& prepared) {
-  return prepared.size() < 2 || IsAllBlank(prepared);
-}
-
 void Compiler::CutWord1() {
   LineText.erase(0, Word1.size());
 }
@@ -109,8 +109,7 @@ void Compiler::Pass1() {
     if (LineText.starts_with(';') || IsEmptyLine(LineText)) continue;
     Word1 = CommWord(LineText);
     if (IsLabel(Word1)) {
-      Symbols.Define(std::string_view(Word1).substr(0, Word1.size() - 1),
-                     static_cast<float>(Address));
+      DefineLabel();
       continue;
     }
     const Instruction* instruction = FindInstruction(Word1);
@@ -125,6 +124,10 @@ void Compiler::Pass1() {
       Advance(instruction->words);
     }
   }
+}
+
+void Compiler::DefineLabel() {
+  Symbols.Define(std::string_view(Word1).substr(0, Word1.size() - 1), static_cast<float>(Address));
 }
 
 bool Compiler::TakeSecondWord() {
@@ -157,8 +160,8 @@ void Compiler::Pass2(Channels& channels) {
     if (IsEmptyLine(LineText)) continue;
     Word1 = CommWord(LineText);
     if (IsLabel(Word1)) {
-      Symbols.Define(std::string_view(Word1).substr(0, Word1.size() - 1),
-                     static_cast<float>(Address));
+      // Pass 1 already holds this label; the second entry never wins a lookup.
+      DefineLabel();
       WriteTextLine(channels);
       continue;
     }
@@ -166,19 +169,16 @@ void Compiler::Pass2(Channels& channels) {
     const Instruction* instruction = FindInstruction(Word1);
     if (instruction == nullptr) {
       ListUnrecognised(channels);
+    } else if (instruction->operand == OperandKind::End) {
+      Encode(*instruction);
+      WriteOneWord(channels);
+      return;  // nothing behind END is listed
     } else if (instruction->operand == OperandKind::Block) {
       index += BlockPass2(channels);
-      EndOfLine(channels);
-      continue;
     } else {
       Encode(*instruction);
-      if (instruction->operand == OperandKind::End) {
-        WriteOneWord(channels);
-        return;
-      }
+      Emit(channels);
     }
-    if (WordCount == 1) WriteOneWord(channels);
-    if (WordCount == 2) WriteTwoWords(channels);
     EndOfLine(channels);
   }
 }
@@ -196,39 +196,6 @@ void Compiler::SoftError(const std::string& cause) {
   } else {
     Diagnostics.push_back({line, cause});
   }
-}
-
-void Compiler::WriteTextLine(Channels& channels) {
-  lineBuffer_.clear();
-  AppendTextOnlyLine(lineBuffer_, lineIndex_ + 1, SourceLine(lineIndex_));
-  channels.Write(Channel::Listing, lineBuffer_);
-}
-
-void Compiler::WriteOneWord(Channels& channels) {
-  lineBuffer_.clear();
-  AppendOneWordLine(lineBuffer_, ListAddress, CodeWord, lineIndex_ + 1, SourceLine(lineIndex_));
-  channels.Write(Channel::Listing, lineBuffer_);
-  lineBuffer_.clear();
-  AppendObjectLine(lineBuffer_, CodeWord);
-  channels.Write(Channel::Object, lineBuffer_);
-}
-
-void Compiler::WriteTwoWords(Channels& channels) {
-  lineBuffer_.clear();
-  AppendTwoWordLine(lineBuffer_, ListAddress, CodeWord, CodeWord2, lineIndex_ + 1,
-                    SourceLine(lineIndex_));
-  channels.Write(Channel::Listing, lineBuffer_);
-  lineBuffer_.clear();
-  AppendObjectLine(lineBuffer_, CodeWord, CodeWord2);
-  channels.Write(Channel::Object, lineBuffer_);
-}
-
-void Compiler::EndOfLine(Channels& channels) {
-  if (ErrorFlag != 1) return;
-  lineBuffer_.clear();
-  AppendErrorLine(lineBuffer_);
-  channels.Write(Channel::Listing, lineBuffer_);
-  ErrorCount = Add16(ErrorCount, 1, "more than 32767 lines are in error");
 }
 
 }  // namespace zolt

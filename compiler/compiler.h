@@ -68,6 +68,7 @@ class Compiler {
   void OpenOutputs(Channels& channels);
   void Pass1();
   void Pass2(Channels& channels);
+  void DefineLabel();
   bool TakeSecondWord();
   void DefineEquSymbol();
   void RequireWord(const std::string& cause) const;
@@ -84,6 +85,7 @@ class Compiler {
   void WriteTextLine(Channels& channels);
   void WriteOneWord(Channels& channels);
   void WriteTwoWords(Channels& channels);
+  void Emit(Channels& channels);
   void EndOfLine(Channels& channels);
 
   std::vector<std::string> sourceLines_;

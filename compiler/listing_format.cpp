@@ -92,10 +92,4 @@ void AppendObjectLine(std::string& out, std::int16_t code, std::int16_t code2) {
   out.append(kLineEnd);
 }
 
-std::string HexWord(std::int16_t code) {
-  std::string text;
-  AppendHex(text, code);
-  return text;
-}
-
 }  // namespace zolt

@@ -23,7 +23,4 @@ void AppendErrorLine(std::string& out);
 void AppendObjectLine(std::string& out, std::int16_t code);
 void AppendObjectLine(std::string& out, std::int16_t code, std::int16_t code2);
 
-// A code word as upper-case hexadecimal without leading zeros: 0, 1F, E000.
-std::string HexWord(std::int16_t code);
-
 }  // namespace zolt

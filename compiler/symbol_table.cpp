@@ -38,9 +38,4 @@ const std::string& SymbolTable::LabelName(int index) const {
   return labelNames_[index];
 }
 
-float SymbolTable::LabelValue(int index) const {
-  CheckIndex(index);
-  return labelValues_[index];
-}
-
 }  // namespace zolt

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 #include "compiler.h"
@@ -106,6 +107,10 @@ struct BoundCase {
   std::uint16_t highWord;
 };
 
+void PrintTo(const BoundCase& c, std::ostream* out) {
+  *out << c.mnemonic;
+}
+
 class Bounds : public testing::TestWithParam<BoundCase> {};
 
 TEST_P(Bounds, AcceptedOnTheBoundClampedBeyondIt) {
@@ -170,6 +175,10 @@ struct HardCase {
   std::int16_t address;
   const char* cause;
 };
+
+void PrintTo(const HardCase& c, std::ostream* out) {
+  *out << c.line;
+}
 
 class EncodingFailure : public testing::TestWithParam<HardCase> {};
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "hard_error.h"
@@ -13,6 +14,10 @@ struct ParseCase {
   const char* text;
   double value;
 };
+
+void PrintTo(const ParseCase& c, std::ostream* out) {
+  *out << c.text;
+}
 
 class AcceptedNumber : public testing::TestWithParam<ParseCase> {};
 
@@ -50,6 +55,10 @@ struct RoundCase {
   std::int32_t integer;
   std::int32_t scaled;
 };
+
+void PrintTo(const RoundCase& c, std::ostream* out) {
+  *out << c.text;
+}
 
 class Rounding : public testing::TestWithParam<RoundCase> {};
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,10 @@ struct SplitCase {
   std::string bytes;
   std::vector<std::string> lines;
 };
+
+void PrintTo(const SplitCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class LineEnds : public testing::TestWithParam<SplitCase> {};
 

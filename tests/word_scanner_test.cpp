@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "compiler.h"
@@ -13,6 +14,10 @@ struct WordCase {
   const char* word;
   const char* textAfter;
 };
+
+void PrintTo(const WordCase& c, std::ostream* out) {
+  *out << c.text;
+}
 
 class CommWordTest : public testing::TestWithParam<WordCase> {};
 
