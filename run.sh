@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, builds, and runs the assembler.
-#   ./run.sh        assembles examples/demo.ZOL and shows its listing
+#   ./run.sh        opens the window on a desktop; with no display, assembles
+#                   examples/demo.ZOL and shows its listing
 #   ./run.sh FILE   assembles FILE
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -9,6 +10,10 @@ scripts/setup.sh
 cmake -S . -B build > /dev/null
 cmake --build build -j "$(nproc)" > /dev/null
 
+if [ $# -eq 0 ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec build/shell/qt/zolt
+fi
+
 source="${1:-examples/demo.ZOL}"
 status=0
 build/cli/zoltasm "$source" || status=$?
@@ -16,5 +21,8 @@ listing="${source%???}lst"
 if [ -f "$listing" ]; then
   echo "--- $listing"
   cat "$listing"
+fi
+if [ $# -eq 0 ]; then
+  echo "--- no display: on a desktop, ./run.sh opens the window (build/shell/qt/zolt)"
 fi
 exit "$status"

@@ -3,7 +3,10 @@
 # already there. Usage: scripts/setup.sh [PACKAGE...] (extra packages).
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev vim "$@")
+# Qt 6 for the window; CJK fonts that stand in for its Chinese fonts; Xvfb for
+# screenshots of the window without a desktop.
+packages=(cmake g++ make libgtest-dev qt6-base-dev fonts-arphic-ukai fonts-arphic-uming
+  fonts-wqy-microhei xvfb xauth vim "$@")
 # The editor checks run on node and npm, from Debian unless already installed.
 command -v npm > /dev/null || packages+=(nodejs npm)
 

@@ -1,5 +1,8 @@
 #include "commands.h"
 
+#include <cstddef>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -24,12 +27,19 @@ std::string FailureDetail(const HardError& error) {
   return (line ? LinePrefix(*line) : std::string()) + error.what();
 }
 
+// How many lines in error the details name; the rest are counted, so that a
+// run with thousands of them still gives a text that fits on the screen.
+constexpr std::size_t kDetailedLines = 20;
+
 // One line per source line in error, in source order.
 std::string DiagnosticsText(const std::vector<Diagnostic>& diagnostics) {
   std::string text;
-  for (const Diagnostic& diagnostic : diagnostics) {
+  for (std::size_t i = 0; i < diagnostics.size() && i < kDetailedLines; ++i) {
     if (!text.empty()) text += '\n';
-    text += LinePrefix(diagnostic.line) + diagnostic.cause;
+    text += LinePrefix(diagnostics[i].line) + diagnostics[i].cause;
+  }
+  if (diagnostics.size() > kDetailedLines) {
+    text += "\nand " + std::to_string(diagnostics.size() - kDetailedLines) + " more lines in error";
   }
   return text;
 }

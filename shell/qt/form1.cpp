@@ -5,6 +5,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFont>
+#include <QFontInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
@@ -133,11 +134,13 @@ void Form1::ShowMessage(const std::string& text, const std::string& detail) {
   box.setTextFormat(Qt::PlainText);
   box.setInformativeText(QString::fromStdString(detail));
   box.setStandardButtons(QMessageBox::Ok);
-  // The cause is a second, smaller line under the fixed message.
+  // The cause is a second, smaller text under the fixed message, wide enough
+  // that a path in it does not break into a narrow column.
   if (auto* informative = box.findChild<QLabel*>("qt_msgbox_informativelabel")) {
     QFont smaller = informative->font();
-    smaller.setPointSizeF(smaller.pointSizeF() * 0.85);
+    smaller.setPointSizeF(QFontInfo(smaller).pointSizeF() * 0.85);
     informative->setFont(smaller);
+    informative->setMinimumWidth(320);
   }
   box.exec();
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -148,6 +149,19 @@ TEST_F(CommandsTest, DetailsListEveryLineInError) {
   ASSERT_EQ(compiler.Diagnostics.size(), 2u);
   EXPECT_EQ(platform.details, "line 1: " + compiler.Diagnostics[0].cause +
                                   "\nline 3: " + compiler.Diagnostics[1].cause);
+}
+
+TEST_F(CommandsTest, DetailsNameTheFirstTwentyLinesAndCountTheRest) {
+  std::string lines;
+  for (int i = 0; i < 25; ++i) lines += "SET -1\r\n";
+  Open(kSource, lines);
+  EXPECT_EQ(platform.status, "发现 25处错误");
+  const std::string last =
+      "line 20: " + compiler.Diagnostics[19].cause + "\nand 5 more lines in error";
+  EXPECT_EQ(platform.details.rfind("line 1: ", 0), 0u);
+  ASSERT_GE(platform.details.size(), last.size());
+  EXPECT_EQ(platform.details.substr(platform.details.size() - last.size()), last);
+  EXPECT_EQ(std::count(platform.details.begin(), platform.details.end(), '\n'), 20);
 }
 
 TEST_F(CommandsTest, FailedRunShowsTheCauseAndKeepsTheStatus) {

@@ -9,6 +9,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,7 +32,16 @@ struct Message {
   QString detail;
   int buttons = 0;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
+  bool smallerDetail = false;
 };
+
+// Whether the box shows its detail in a smaller font than its text.
+bool DetailIsSmaller(const QMessageBox& box) {
+  const auto* text = box.findChild<QLabel*>("qt_msgbox_label");
+  const auto* detail = box.findChild<QLabel*>("qt_msgbox_informativelabel");
+  return text != nullptr && detail != nullptr &&
+         QFontInfo(detail->font()).pointSizeF() < QFontInfo(text->font()).pointSizeF();
+}
 
 QByteArray ReadAll(const QString& path) {
   QFile file(path);
@@ -110,8 +120,12 @@ void Form1Test::init() {
   connect(dismiss, &QTimer::timeout, form_.get(), [this] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) return;
-    messages_ << Message{box->windowTitle(), box->text(), box->informativeText(),
-                         static_cast<int>(box->buttons().size()), box->icon()};
+    messages_ << Message{box->windowTitle(),
+                         box->text(),
+                         box->informativeText(),
+                         static_cast<int>(box->buttons().size()),
+                         box->icon(),
+                         DetailIsSmaller(*box)};
     box->button(QMessageBox::Ok)->click();
   });
   dismiss->start(20);
@@ -275,6 +289,7 @@ void Form1Test::failedRunShowsCauseAndKeepsWindowUsable() {
   QVERIFY2(message.detail.startsWith(detail), qPrintable(message.detail));
   QCOMPARE(message.buttons, 1);
   QCOMPARE(message.icon, QMessageBox::NoIcon);
+  QVERIFY(message.smallerDetail);
   QCOMPARE(OpenFilesUnder(dir_->path()), 0);
   QCOMPARE(Label("Label4")->text(), "发现 1处错误");
   QCOMPARE(Label("Label4")->toolTip(), earlierDetails);
