@@ -4,12 +4,12 @@
 #   dist/windows/zolt.exe      the window
 #   dist/windows/zoltasm.exe   the command line
 # Checks: the GoogleTest suite through CTest, the end-to-end cases with
-# zoltasm.exe, and a start of zolt.exe whose screenshot goes to
-# docs/window-windows.png.
+# zoltasm.exe, and zolt.exe driven from its menu on a headless X server, with
+# a screenshot in docs/window-windows.png.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/setup.sh g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine xvfb x11-apps netpbm \
+scripts/setup.sh g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine xvfb x11-apps xdotool netpbm \
   fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei perl
 
 build=build-windows
@@ -45,4 +45,4 @@ scripts/wine-prefix.sh "$build"
 
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 scripts/windows-cases.sh "$build" dist/windows/zoltasm.exe
-scripts/windows-window-smoke.sh "$build" dist/windows/zolt.exe docs/window-windows.png
+scripts/windows-window-smoke.sh "$build" dist/windows/zolt.exe dist/windows/zoltasm.exe docs/window-windows.png
