@@ -24,7 +24,8 @@ remove() {
 }
 trap 'remove; rm -rf "$work"' EXIT
 
-dpkg-deb -I "$deb" | grep -q '^ Depends:.*libc6' || fail "no dependencies worked out"
+depends="$(dpkg-deb -f "$deb" Depends)"
+[[ "$depends" == *libc6* && "$depends" == *libqt6widgets6* ]] || fail "dependencies not worked out: $depends"
 for file in /usr/bin/zolt /usr/bin/zoltasm; do
   [ -x "$file" ] || fail "$file is missing"
 done

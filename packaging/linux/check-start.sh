@@ -20,7 +20,7 @@ fail() {
   exit 1
 }
 
-"$zolt" --version | grep -q '^zolt [0-9]' || fail "zolt --version did not answer"
+[[ "$("$zolt" --version)" == "zolt "[0-9]* ]] || fail "zolt --version did not answer"
 
 mkdir "$work/cli" "$work/window"
 cp "$source" "$work/cli/SOURCE.ZOL"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Unpacks the Windows zip and checks what a user finds in it; when the Windows
-# build's Wine checks are there, runs them on the unpacked programs.
+# Unpacks the Windows zip, checks what a user finds in it and runs the Windows
+# build's Wine checks on the unpacked programs.
 #   packaging/windows/check-zip.sh dist/zolt-VERSION-windows-x64.zip
 set -euo pipefail
 zip="$(realpath "$1")"
@@ -31,9 +31,16 @@ done
 grep -q '中文' "$top/README.txt" && grep -q 'English' "$top/README.txt" ||
   fail "README.txt is not in Chinese and English"
 
-if [ -x "$root/windows/check-wine.sh" ]; then
-  "$root/windows/check-wine.sh" "$top" || fail "the Wine checks failed on the unpacked programs"
-else
-  echo "check-zip: no Wine checks in this tree; the programs were not run"
-fi
+# The Windows build's own Wine checks, on the programs as unpacked, in the
+# Wine prefix that build-windows.sh prepared.
+build="$root/build-windows"
+[ -x "$build/wine-run" ] || fail "no Windows build in $build: run ./build-windows.sh first"
+export WINEPREFIX="$build/wine" LOCPATH="$build/locale" LANG=zh_CN.UTF-8
+wineserver -p 2> /dev/null || true
+trap 'wineserver -k 2> /dev/null || true; rm -rf "$work"' EXIT
+"$root/scripts/wine-prefix.sh" "$build"
+"$root/scripts/windows-cases.sh" "$build" "$top/zoltasm.exe" ||
+  fail "the end-to-end cases failed with the unpacked zoltasm.exe"
+"$root/scripts/windows-window-smoke.sh" "$build" "$top/zolt.exe" "$top/zoltasm.exe" "$work/window.png" ||
+  fail "the unpacked zolt.exe failed its window check"
 echo "check-zip: $(basename "$zip") holds what a user needs"
