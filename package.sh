@@ -11,7 +11,7 @@ check=false
 [ "${1:-}" = "--check" ] && check=true
 
 scripts/setup.sh dpkg-dev file librsvg2-bin zip unzip
-build=build-package
+build="build-package"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
 cmake --build "$build" -j "$(nproc)" > /dev/null
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"

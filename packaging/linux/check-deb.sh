@@ -40,7 +40,9 @@ desktop-file-validate /usr/share/applications/zolt.desktop || fail "the desktop 
 cp "$root/examples/demo.ZOL" "$work/DEMO.ZOL"
 status="$(cd "$work" && zoltasm DEMO.ZOL)" || fail "zoltasm failed on the example"
 [ "$status" = "编译完成" ] || fail "zoltasm said '$status'"
-[ -s "$work/DEMO.lst" ] && [ -s "$work/DEMO.obj" ] || fail "zoltasm wrote no listing or object file"
+for output in DEMO.lst DEMO.obj; do
+  [ -s "$work/$output" ] || fail "zoltasm wrote no $output"
+done
 
 # The window starts without a display and opens a file given to it.
 "$root/packaging/linux/check-start.sh" /usr/bin/zolt /usr/bin/zoltasm "$root/examples/demo.ZOL" ||

@@ -28,8 +28,9 @@ done
 # Every line of the read-me ends in CR LF, and it holds both languages.
 [ "$(grep -c $'\r$' "$top/README.txt")" -eq "$(wc -l < "$top/README.txt")" ] ||
   fail "README.txt has lines without CR LF"
-grep -q '中文' "$top/README.txt" && grep -q 'English' "$top/README.txt" ||
-  fail "README.txt is not in Chinese and English"
+for language in 中文 English; do
+  grep -q "$language" "$top/README.txt" || fail "README.txt has no $language part"
+done
 
 # The Windows build's own Wine checks, on the programs as unpacked, in the
 # Wine prefix that build-windows.sh prepared.
