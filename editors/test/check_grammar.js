@@ -17,7 +17,9 @@ const { expectationsFor } = require('./expectations');
 const { plistOf } = require('./plist');
 
 const editors = path.join(__dirname, '..');
-const grammarPath = path.join(editors, 'vscode', 'syntaxes', 'zolt.tmLanguage.json');
+// The grammar VS Code loads: the one the extension names for the language.
+const extension = JSON.parse(fs.readFileSync(path.join(editors, 'vscode', 'package.json')));
+const grammarPath = path.join(editors, 'vscode', extension.contributes.grammars[0].path);
 const sublimePath = path.join(editors, 'sublime', 'ZOLT.tmLanguage');
 
 const SCOPES = {
@@ -128,7 +130,6 @@ function linesNamedIn(messages) {
 // and reads its messages with the problem matchers of the extension and of
 // the sample task.
 function checkProblemMatchers(zoltasm, sources) {
-  const extension = JSON.parse(fs.readFileSync(path.join(editors, 'vscode', 'package.json')));
   const task = JSON.parse(fs.readFileSync(path.join(editors, 'vscode', 'tasks.json')));
   const matchers = [extension.contributes.problemMatchers[0], task.tasks[0].problemMatcher];
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zolt-matcher-'));
@@ -164,6 +165,17 @@ function checkProblemMatchers(zoltasm, sources) {
   }
 }
 
+function checkLanguage() {
+  const language = extension.contributes.languages[0];
+  const grammar = extension.contributes.grammars[0];
+  if (grammar.language !== language.id || grammar.scopeName !== 'source.zolt') {
+    fail(`the extension's grammar is not the one of the language ${language.id}`);
+  }
+  for (const ending of ['.ZOL', '.zol']) {
+    if (!language.extensions.includes(ending)) fail(`the extension does not claim *${ending}`);
+  }
+}
+
 async function main() {
   const [zoltasm, vimDir, ...sources] = process.argv.slice(2);
   const grammar = await loadGrammar();
@@ -174,6 +186,7 @@ async function main() {
   sources.forEach((source, number) => {
     spans += checkSource(grammar, source, number, vimDir, vimExpectations);
   });
+  checkLanguage();
   checkSublimeCopy();
   checkProblemMatchers(zoltasm, sources);
   fs.writeFileSync(path.join(vimDir, 'spans.json'), JSON.stringify(vimExpectations));
