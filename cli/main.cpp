@@ -11,6 +11,7 @@
 #include "compiler.h"
 #include "file_channels.h"
 #include "hard_error.h"
+#include "zoltasm.h"
 
 namespace {
 
@@ -60,12 +61,11 @@ int Assemble(zolt::Compiler& compiler, const std::string& source, bool quiet) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int RunZoltasm(const std::vector<std::string>& arguments) {
   bool quiet = false;
   std::vector<std::string> sources;
   bool options = true;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view argument = argv[i];
+  for (const std::string_view argument : arguments) {
     if (options && argument == "--") {
       options = false;
     } else if (options && argument == "--help") {
@@ -95,3 +95,9 @@ int main(int argc, char** argv) {
     status = std::max(status, Assemble(compiler, source, quiet));
   return status;
 }
+
+#ifndef _WIN32
+int main(int argc, char** argv) {
+  return RunZoltasm(std::vector<std::string>(argv + 1, argv + argc));
+}
+#endif

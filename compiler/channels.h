@@ -23,6 +23,10 @@ class Channels {
   // a line; a last line without an ending is still a line.
   std::string_view ReadLine();
 
+  // The listing's file-name line as written to the file; the path itself is
+  // UTF-8 text.
+  virtual std::string PathText(const std::string& utf8Path) const { return utf8Path; }
+
   // Whether writing to this path would overwrite the source being read.
   virtual bool NamesSource(const std::string& path) const = 0;
   // Channels 2 and 3: creates or empties the file.

@@ -104,7 +104,7 @@ void Compiler::OpenOutputs(Channels& channels) {
   ObjectFileName = objectPath;
   channels.OpenForWriting(Channel::Object, ObjectFileName);
   lineBuffer_.clear();
-  AppendHeader(lineBuffer_, FileName);
+  AppendHeader(lineBuffer_, channels.PathText(FileName));
   channels.Write(Channel::Listing, lineBuffer_);
 }
 

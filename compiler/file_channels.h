@@ -22,6 +22,9 @@ class FileChannels : public Channels {
   FileChannels& operator=(const FileChannels&) = delete;
   ~FileChannels() override;
 
+#ifdef _WIN32
+  std::string PathText(const std::string& utf8Path) const override;
+#endif
   bool NamesSource(const std::string& path) const override;
   void OpenForWriting(Channel channel, const std::string& path) override;
   void Write(Channel channel, std::string_view text) override;

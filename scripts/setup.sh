@@ -6,7 +6,9 @@ set -euo pipefail
 # Qt 6 for the window; CJK fonts that stand in for its Chinese fonts; Xvfb for
 # screenshots of the window without a desktop.
 packages=(cmake g++ make libgtest-dev qt6-base-dev fonts-arphic-ukai fonts-arphic-uming
-  fonts-wqy-microhei xvfb xauth "$@")
+  fonts-wqy-microhei xvfb xauth vim "$@")
+# The editor checks run on node and npm, from Debian unless already installed.
+command -v npm > /dev/null || packages+=(nodejs npm)
 
 missing=()
 for package in "${packages[@]}"; do

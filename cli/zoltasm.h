@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The whole zoltasm command: the arguments after the program name, as UTF-8
+// text; writes UTF-8 text to std::cout and std::cerr; returns the exit status.
+int RunZoltasm(const std::vector<std::string>& arguments);

@@ -1,0 +1,32 @@
+#include "windows_text.h"
+
+#include <windows.h>
+
+namespace zolt {
+
+std::wstring WideFromUtf8(std::string_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  std::wstring wide(
+      static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)),
+      L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+  return wide;
+}
+
+std::string Utf8FromWide(std::wstring_view text) {
+  return CodePageFromWide(text, CP_UTF8);
+}
+
+std::string CodePageFromWide(std::wstring_view text, unsigned codePage) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  std::string bytes(static_cast<std::size_t>(WideCharToMultiByte(codePage, 0, text.data(), size,
+                                                                 nullptr, 0, nullptr, nullptr)),
+                    '\0');
+  WideCharToMultiByte(codePage, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()),
+                      nullptr, nullptr);
+  return bytes;
+}
+
+}  // namespace zolt

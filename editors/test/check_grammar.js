@@ -1,0 +1,201 @@
+'use strict';
+// Tokenizes ZOLT sources with the TextMate grammar and checks that every
+// comment, label, mnemonic, symbol definition and operand lands in its scope,
+// that the Sublime copy of the grammar is current, and that the problem
+// matcher of the VS Code task reads zoltasm's messages.
+//   node check_grammar.js ZOLTASM VIM_DIR SOURCE...
+// VIM_DIR receives the sources and spans for the Vim check (check_vim.vim).
+
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const assert = require('assert');
+const { spawnSync } = require('child_process');
+const vsctm = require('vscode-textmate');
+const oniguruma = require('vscode-oniguruma');
+const { expectationsFor } = require('./expectations');
+const { plistOf } = require('./plist');
+
+const editors = path.join(__dirname, '..');
+// The grammar VS Code loads: the one the extension names for the language.
+const extension = JSON.parse(fs.readFileSync(path.join(editors, 'vscode', 'package.json')));
+const grammarPath = path.join(editors, 'vscode', extension.contributes.grammars[0].path);
+const sublimePath = path.join(editors, 'sublime', 'ZOLT.tmLanguage');
+
+const SCOPES = {
+  comment: 'comment.line.semicolon.zolt',
+  ignored: 'comment.line.ignored.zolt',
+  label: 'entity.name.label.zolt',
+  mnemonic: 'keyword.other.mnemonic.zolt',
+  jump: 'keyword.control.zolt',
+  stop: 'keyword.control.zolt',
+  constant: 'variable.other.constant.zolt',
+  equ: 'keyword.other.equ.zolt',
+  decimal: 'constant.numeric.decimal.zolt',
+  hex: 'constant.numeric.hex.zolt',
+  invalid: 'invalid.illegal.number.zolt',
+  symbol: 'variable.other.symbol.zolt',
+};
+
+const failures = [];
+function fail(message) {
+  failures.push(message);
+}
+
+async function loadGrammar() {
+  const wasm = fs.readFileSync(require.resolve('vscode-oniguruma/release/onig.wasm')).buffer;
+  await oniguruma.loadWASM(wasm);
+  const registry = new vsctm.Registry({
+    onigLib: Promise.resolve({
+      createOnigScanner: (patterns) => new oniguruma.OnigScanner(patterns),
+      createOnigString: (text) => new oniguruma.OnigString(text),
+    }),
+    loadGrammar: async () =>
+      vsctm.parseRawGrammar(fs.readFileSync(grammarPath, 'utf8'), grammarPath),
+  });
+  return registry.loadGrammar('source.zolt');
+}
+
+// Checks one expected span: a token starts at its start, every token inside
+// carries its scope, and the scope stops where the span ends.
+function checkSpan(where, line, tokens, expected) {
+  const scope = SCOPES[expected.kind];
+  const text = JSON.stringify(line.slice(expected.start, expected.end));
+  const at = (index) => tokens.find((t) => t.startIndex <= index && index < t.endIndex);
+  if (!tokens.some((t) => t.startIndex === expected.start)) {
+    fail(`${where}: ${text} does not start a token (${expected.kind})`);
+    return;
+  }
+  for (let i = expected.start; i < expected.end; ++i) {
+    if (!at(i).scopes.includes(scope)) {
+      fail(`${where}: ${text} is ${at(i).scopes.slice(1).join(' ') || 'plain'}, not ${scope}`);
+      return;
+    }
+  }
+  if (expected.end < line.length && at(expected.end).scopes.includes(scope)) {
+    fail(`${where}: ${scope} runs past ${text}`);
+  }
+}
+
+// Sources are 8-bit text in the user's code page; read byte for byte, the
+// blanks, semicolons and colons the grammar looks at are the same in any.
+function linesOf(file) {
+  const text = fs.readFileSync(file, 'latin1');
+  // A line ends at CR LF, LF or a lone CR, as the assembler reads it.
+  const lines = text.split(/\r\n|\r|\n/);
+  if (lines.length > 0 && lines[lines.length - 1] === '') lines.pop();
+  return lines;
+}
+
+// Vim gets a copy with plain line ends, as its own line-end detection
+// would not split a lone CR.
+function checkSource(grammar, file, number, vimDir, vimExpectations) {
+  const lines = linesOf(file);
+  const vimCopy = path.join(vimDir, `${number}-${path.basename(file)}`);
+  fs.writeFileSync(vimCopy, lines.map((l) => `${l}\n`).join(''), 'latin1');
+  const expected = expectationsFor(lines);
+  let ruleStack = vsctm.INITIAL;
+  let spans = 0;
+  lines.forEach((line, index) => {
+    const result = grammar.tokenizeLine(line, ruleStack);
+    ruleStack = result.ruleStack;
+    for (const e of expected[index]) {
+      checkSpan(`${file}:${index + 1}`, line, result.tokens, e);
+      vimExpectations.push({ file: vimCopy, line: index + 1, start: e.start, end: e.end, kind: e.kind });
+      ++spans;
+    }
+  });
+  return spans;
+}
+
+function checkSublimeCopy() {
+  const grammar = JSON.parse(fs.readFileSync(grammarPath, 'utf8'));
+  const written = fs.readFileSync(sublimePath, 'utf8');
+  if (written !== plistOf(grammar)) {
+    fail(`${sublimePath} is out of date: run node editors/test/plist.js`);
+  }
+  try {
+    assert.deepEqual(vsctm.parseRawGrammar(written, sublimePath), grammar);
+  } catch {
+    fail(`${sublimePath} does not read back as the JSON grammar`);
+  }
+}
+
+// The line numbers of the messages that name one, read without the matcher.
+function linesNamedIn(messages) {
+  return messages.map((m) => /:(\d+): error: /.exec(m)).filter(Boolean).map((m) => Number(m[1]));
+}
+
+// Runs zoltasm on a source with two lines in error and on every given source,
+// and reads its messages with the problem matchers of the extension and of
+// the sample task.
+function checkProblemMatchers(zoltasm, sources) {
+  const task = JSON.parse(fs.readFileSync(path.join(editors, 'vscode', 'tasks.json')));
+  const matchers = [extension.contributes.problemMatchers[0], task.tasks[0].problemMatcher];
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zolt-matcher-'));
+  try {
+    const faulty = path.join(dir, 'faulty.ZOL');
+    fs.writeFileSync(faulty, 'NOP\r\nDL 300\r\nFOO\r\n');
+    const runs = [{ source: faulty, lines: [2, 3] }];
+    for (const source of sources) {
+      const copy = path.join(dir, path.basename(source));
+      fs.copyFileSync(source, copy);
+      runs.push({ source: copy, lines: null });
+    }
+    for (const run of runs) {
+      const result = spawnSync(zoltasm, [run.source], { encoding: 'utf8' });
+      const errors = result.stderr.split('\n').filter((l) => l.includes(': error: '));
+      for (const matcher of matchers) {
+        const regexp = new RegExp(matcher.pattern.regexp);
+        const found = [];
+        for (const message of errors) {
+          const m = regexp.exec(message);
+          if (!m) continue;
+          if (m[matcher.pattern.file] !== run.source) fail(`matcher took the file of ${message}`);
+          found.push(Number(m[matcher.pattern.line]));
+        }
+        const wanted = run.lines ?? linesNamedIn(errors);
+        if (JSON.stringify(found) !== JSON.stringify(wanted)) {
+          fail(`${matcher.name ?? 'task matcher'} on ${run.source}: lines ${found}, expected ${wanted}`);
+        }
+      }
+    }
+  } finally {
+    fs.rmSync(dir, { recursive: true, force: true });
+  }
+}
+
+function checkLanguage() {
+  const language = extension.contributes.languages[0];
+  const grammar = extension.contributes.grammars[0];
+  if (grammar.language !== language.id || grammar.scopeName !== 'source.zolt') {
+    fail(`the extension's grammar is not the one of the language ${language.id}`);
+  }
+  for (const ending of ['.ZOL', '.zol']) {
+    if (!language.extensions.includes(ending)) fail(`the extension does not claim *${ending}`);
+  }
+}
+
+async function main() {
+  const [zoltasm, vimDir, ...sources] = process.argv.slice(2);
+  const grammar = await loadGrammar();
+  const vimExpectations = [];
+  let spans = 0;
+  fs.rmSync(vimDir, { recursive: true, force: true });
+  fs.mkdirSync(vimDir, { recursive: true });
+  sources.forEach((source, number) => {
+    spans += checkSource(grammar, source, number, vimDir, vimExpectations);
+  });
+  checkLanguage();
+  checkSublimeCopy();
+  checkProblemMatchers(zoltasm, sources);
+  fs.writeFileSync(path.join(vimDir, 'spans.json'), JSON.stringify(vimExpectations));
+  for (const message of failures.slice(0, 40)) console.error(message);
+  console.log(`${sources.length} sources, ${spans} spans checked, ${failures.length} failures`);
+  process.exit(failures.length === 0 ? 0 : 1);
+}
+
+main().catch((error) => {
+  console.error(error);
+  process.exit(1);
+});

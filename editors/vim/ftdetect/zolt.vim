@@ -1,0 +1,2 @@
+" ZOLT assembler sources
+autocmd BufRead,BufNewFile *.zol,*.ZOL setfiletype zolt

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the packages into dist/:
+#   ./package.sh          dist/zolt_VERSION_amd64.deb, and the Windows zip when
+#                         the Windows build has left its executables in dist/windows/
+#   ./package.sh --check  the same, then installs the .deb, tries it and removes it
+#                         again; this changes the system, so it runs as root (CI)
+set -euo pipefail
+cd "$(dirname "$0")"
+
+check=false
+[ "${1:-}" = "--check" ] && check=true
+
+scripts/setup.sh dpkg-dev file librsvg2-bin zip unzip
+build="build-package"
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
+cmake --build "$build" -j "$(nproc)" > /dev/null
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
+deb="dist/zolt_${version}_amd64.deb"
+rm -f "$build"/zolt_*.deb
+(cd "$build" && cpack -G DEB > /dev/null)
+mkdir -p dist
+mv "$build/zolt_${version}_amd64.deb" "$deb"
+echo "built $deb"
+
+zip="dist/zolt-${version}-windows-x64.zip"
+if [ -f dist/windows/zolt.exe ] && [ -f dist/windows/zoltasm.exe ]; then
+  packaging/windows/make-zip.sh "$version" dist/windows "$zip"
+  if $check; then packaging/windows/check-zip.sh "$zip"; fi
+fi
+
+if $check; then
+  scripts/setup.sh xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl
+  packaging/linux/check-deb.sh "$deb"
+fi

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Installs the Debian package, checks what a user gets from it, and removes it
+# again, checking that nothing stays behind. Runs as root.
+#   packaging/linux/check-deb.sh dist/zolt_VERSION_amd64.deb
+set -euo pipefail
+deb="$(realpath "$1")"
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+fail() {
+  echo "check-deb: $*" >&2
+  exit 1
+}
+
+if dpkg-query -W -f='${Status}' zolt 2> /dev/null | grep -q 'install ok installed'; then
+  fail "zolt is installed already; remove it first"
+fi
+dpkg -i "$deb" > /dev/null || fail "dpkg -i failed"
+removed=false
+remove() {
+  $removed || dpkg --purge zolt > /dev/null
+  removed=true
+}
+trap 'remove; rm -rf "$work"' EXIT
+
+depends="$(dpkg-deb -f "$deb" Depends)"
+[[ "$depends" == *libc6* && "$depends" == *libqt6widgets6* ]] || fail "dependencies not worked out: $depends"
+for file in /usr/bin/zolt /usr/bin/zoltasm; do
+  [ -x "$file" ] || fail "$file is missing"
+done
+for file in /usr/share/applications/zolt.desktop /usr/share/mime/packages/zolt.xml \
+  /usr/share/icons/hicolor/48x48/apps/zolt.png /usr/share/icons/hicolor/scalable/apps/zolt.svg \
+  /usr/share/man/man1/zoltasm.1.gz /usr/share/man/man1/zolt.1.gz /usr/share/doc/zolt/guide.md; do
+  [ -f "$file" ] || fail "$file is missing"
+done
+desktop-file-validate /usr/share/applications/zolt.desktop || fail "the desktop entry is not valid"
+
+# The command line tool assembles an example as installed.
+cp "$root/examples/demo.ZOL" "$work/DEMO.ZOL"
+status="$(cd "$work" && zoltasm DEMO.ZOL)" || fail "zoltasm failed on the example"
+[ "$status" = "编译完成" ] || fail "zoltasm said '$status'"
+for output in DEMO.lst DEMO.obj; do
+  [ -s "$work/$output" ] || fail "zoltasm wrote no $output"
+done
+
+# The window starts without a display and opens a file given to it.
+"$root/packaging/linux/check-start.sh" /usr/bin/zolt /usr/bin/zoltasm "$root/examples/demo.ZOL" ||
+  fail "the installed window does not open a source named on its command line"
+
+# File managers see ZOLT sources and open them with the window.
+touch "$work/x.ZOL" "$work/y.zol"
+for file in "$work/x.ZOL" "$work/y.zol"; do
+  type="$(xdg-mime query filetype "$file")"
+  [ "$type" = "text/x-zolt" ] || fail "xdg-mime says $file is '$type'"
+done
+handler="$(xdg-mime query default text/x-zolt)"
+[ "$handler" = "zolt.desktop" ] || fail "ZOLT sources open with '$handler'"
+
+remove
+dpkg-query -W -f='${Status}' zolt 2> /dev/null | grep -q 'installed' && fail "zolt is still installed"
+for file in /usr/bin/zolt /usr/bin/zoltasm /usr/share/applications/zolt.desktop \
+  /usr/share/mime/packages/zolt.xml /usr/share/icons/hicolor/48x48/apps/zolt.png; do
+  [ ! -e "$file" ] || fail "$file is left after removal"
+done
+type="$(xdg-mime query filetype "$work/x.ZOL")"
+[ "$type" != "text/x-zolt" ] || fail "the MIME type is left after removal"
+echo "check-deb: $(basename "$deb") installs, works and removes cleanly"

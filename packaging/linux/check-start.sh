@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Starts the window the way a file manager does, with a source on its command
+# line and no display, and checks that it assembles the source exactly as
+# zoltasm does and keeps running.
+#   packaging/linux/check-start.sh ZOLT ZOLTASM SOURCE
+set -euo pipefail
+zolt="$(realpath "$1")"
+zoltasm="$(realpath "$2")"
+source="$3"
+work="$(mktemp -d)"
+pid=""
+cleanup() {
+  [ -z "$pid" ] || kill "$pid" 2> /dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "check-start: $*" >&2
+  exit 1
+}
+
+[[ "$("$zolt" --version)" == "zolt "[0-9]* ]] || fail "zolt --version did not answer"
+
+mkdir "$work/cli" "$work/window"
+cp "$source" "$work/cli/SOURCE.ZOL"
+cp "$source" "$work/window/SOURCE.ZOL"
+"$zoltasm" --quiet "$work/cli/SOURCE.ZOL" > /dev/null || true
+
+# A relative path, as a file manager may pass one.
+(cd "$work/window" && exec env QT_QPA_PLATFORM=offscreen "$zolt" SOURCE.ZOL) &
+pid=$!
+for _ in $(seq 100); do
+  if cmp -s "$work/cli/SOURCE.obj" "$work/window/SOURCE.obj" &&
+    cmp -s <(tail -n +2 "$work/cli/SOURCE.lst") <(tail -n +2 "$work/window/SOURCE.lst" 2> /dev/null); then
+    kill -0 "$pid" 2> /dev/null || fail "zolt ended after assembling"
+    echo "check-start: zolt assembled $(basename "$source") from its command line"
+    exit 0
+  fi
+  kill -0 "$pid" 2> /dev/null || fail "zolt ended without assembling"
+  sleep 0.1
+done
+fail "zolt did not write the listing and object file zoltasm writes"
