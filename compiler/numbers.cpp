@@ -113,6 +113,13 @@ float ToSingle(std::string_view text) {
 }
 
 std::string ValueText(float value) {
+  // Label addresses and jump distances are whole numbers of at most seven
+  // digits, which the general form writes as plain digits: the common case,
+  // taken without the general conversion. Minus zero is written "-0" there.
+  const bool minusZero = value == 0 && std::signbit(value);
+  if (std::fabs(value) < 1e7F && std::trunc(value) == value && !minusZero) {
+    return std::to_string(static_cast<std::int32_t>(value));
+  }
   std::array<char, 32> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
                                     static_cast<double>(value), std::chars_format::general, 7);
