@@ -65,6 +65,14 @@ double ParseDecimal(std::string_view text) {
   if (i != text.size()) NotANumber(text);
 
   double value = 0;
+  // Plain digits, nearly every operand, convert exactly without the
+  // floating-point reader (up to 15 digits, all exact in a double).
+  if (text.size() - mantissa == digits && digits <= 15) {
+    std::int64_t whole = 0;
+    for (char c : text.substr(mantissa)) whole = whole * 10 + (c - '0');
+    value = static_cast<double>(whole);
+    return negative ? -value : value;
+  }
   const auto [end, error] = std::from_chars(text.data() + mantissa, text.data() + text.size(),
                                             value, std::chars_format::general);
   if (error == std::errc::result_out_of_range) {
