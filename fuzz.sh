@@ -12,10 +12,9 @@ shift || true
 scripts/setup.sh clang-14 libclang-rt-14-dev
 
 out=build-fuzz
+cmake -S fuzz -B "$out" -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --build "$out" -j "$(nproc)" > /dev/null
 mkdir -p "$out/corpus" "$out/artifacts"
-clang++-14 -std=c++20 -O1 -g -Wall -Wextra -Wpedantic -Werror \
-  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
-  -Icompiler compiler/*.cpp fuzz/*.cpp -o "$out/zolt_fuzz"
 
 seeds=(fuzz/corpus examples)
 [ -d tests/cases ] && seeds+=(tests/cases)
