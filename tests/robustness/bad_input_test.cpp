@@ -427,7 +427,7 @@ TEST_F(BadInput, ListingPathLinkedToTheSource) {
   EXPECT_TRUE(StateOf(source) == before);
 }
 
-// A unprivileged run that is really unprivileged, or the permission cases
+// An unprivileged run that really is unprivileged, or the permission cases
 // above would prove nothing when the tests run as root.
 TEST_F(BadInput, UnprivilegedRunsCannotReadWhatTheyMayNot) {
   if (!DropsPrivileges()) GTEST_SKIP() << "not running as root: runs keep the current account";
