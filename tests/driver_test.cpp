@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "assemble_in_memory.h"
 #include "channels.h"
 #include "compiler.h"
 #include "hard_error.h"
@@ -13,21 +14,8 @@ namespace {
 constexpr const char* kHeader =
     "Filemane:P.lst\r\n\r\naddr    code            line    Source Text\r\n";
 
-struct Outcome {
-  std::string caption;
-  std::string listing;
-  std::string object;
-};
-
 Outcome Assemble(Compiler& compiler, const std::string& source) {
-  MemoryChannels channels("P.ZOL", source);
-  compiler.FileName = "P.ZOL";
-  compiler.ReadSource(channels);
-  Outcome run;
-  run.caption = compiler.Compile(channels);
-  run.listing = channels.Listing();
-  run.object = channels.Object();
-  return run;
+  return AssembleInMemory(compiler, "P.ZOL", source);
 }
 
 std::string Repeat(const std::string& line, int times) {

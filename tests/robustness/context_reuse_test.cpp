@@ -6,27 +6,15 @@
 #include <string>
 #include <utility>
 
-#include "channels.h"
+#include "assemble_in_memory.h"
 #include "compiler.h"
 #include "hard_error.h"
 
 namespace zolt {
 namespace {
 
-struct Outcome {
-  std::string caption;
-  std::string listing;
-  std::string object;
-};
-
 Outcome Assemble(Compiler& compiler, const std::string& source) {
-  MemoryChannels channels("prog.ZOL", source);
-  compiler.FileName = "prog.ZOL";
-  compiler.ReadSource(channels);
-  Outcome run{compiler.Compile(channels), "", ""};
-  run.listing = channels.Listing();
-  run.object = channels.Object();
-  return run;
+  return AssembleInMemory(compiler, "prog.ZOL", source);
 }
 
 TEST(ContextReuse, ALaterShorterRunMatchesAFreshContext) {
