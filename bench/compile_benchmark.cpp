@@ -9,6 +9,7 @@
 #include "channels.h"
 #include "compiler.h"
 #include "program_generator.h"
+#include "run.h"
 
 namespace {
 
@@ -39,11 +40,8 @@ void ReadAndCompile(benchmark::State& state) {
   const std::string source = zolt::bench::GenerateProgram(lines).zolt;
   zolt::Compiler compiler;
   for (auto _ : state) {
-    zolt::MemoryChannels channels(kPath, source);
-    compiler.FileName = kPath;
-    compiler.ReadSource(channels);
-    benchmark::DoNotOptimize(compiler.Compile(channels));
-    benchmark::DoNotOptimize(channels.Object().data());
+    const zolt::MemoryRun run = zolt::RunInMemory(compiler, kPath, source);
+    benchmark::DoNotOptimize(run.object.data());
   }
   SetRate(state, lines);
 }

@@ -10,7 +10,7 @@
 
 #include "compiler.h"
 #include "file_channels.h"
-#include "hard_error.h"
+#include "run.h"
 #include "zoltasm.h"
 
 namespace {
@@ -31,26 +31,19 @@ constexpr std::string_view kUsage =
     "\n"
     "Exit status: 0 all clean, 1 lines in error, 2 a run failed.\n";
 
-void ReportFailure(const std::string& source, const zolt::HardError& error) {
-  std::cerr << "文件不能打开!\n" << source;
-  if (error.Line()) std::cerr << ':' << *error.Line();
-  std::cerr << ": error: " << error.what() << '\n';
-}
-
-// One run: read, compile, close; a hard error ends it in the failure path.
+// One run through the same path as the window's Open command.
 int Assemble(zolt::Compiler& compiler, const std::string& source, bool quiet) {
   zolt::FileChannels channels;
-  try {
-    compiler.FileName = zolt::Utf8FromPath(std::filesystem::absolute(zolt::PathFromUtf8(source)));
-    compiler.ReadSource(channels);
-    const std::string caption = compiler.Compile(channels);
-    channels.CloseAll();
-    std::cout << caption << '\n';
-  } catch (const zolt::HardError& error) {
-    channels.CloseAllAfterFailure();
-    ReportFailure(source, error);
+  const zolt::RunOutcome outcome =
+      zolt::Run(compiler, channels,
+                zolt::Utf8FromPath(std::filesystem::absolute(zolt::PathFromUtf8(source))));
+  if (!outcome.completed) {
+    std::cerr << "文件不能打开!\n" << source;
+    if (outcome.line) std::cerr << ':' << *outcome.line;
+    std::cerr << ": error: " << outcome.cause << '\n';
     return kFailed;
   }
+  std::cout << outcome.caption << '\n';
   if (!quiet) {
     for (const zolt::Diagnostic& diagnostic : compiler.Diagnostics) {
       std::cerr << source << ':' << diagnostic.line << ": error: " << diagnostic.cause << '\n';

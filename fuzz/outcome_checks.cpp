@@ -123,10 +123,11 @@ std::string ObjectLine(const std::vector<std::string_view>& words) {
 
 }  // namespace
 
-void CheckOutcome(std::string_view listingPath, std::string_view source, const Outcome& outcome) {
-  Require(outcome.completed != !outcome.failure.empty(), "a run either completes or fails");
-  const std::vector<std::string_view> listing = OutputLines(outcome.listing);
-  const std::vector<std::string_view> object = OutputLines(outcome.object);
+void CheckOutcome(std::string_view listingPath, std::string_view source, const MemoryRun& run) {
+  const RunOutcome& outcome = run.outcome;
+  Require(outcome.completed != !outcome.cause.empty(), "a run either completes or fails");
+  const std::vector<std::string_view> listing = OutputLines(run.listing);
+  const std::vector<std::string_view> object = OutputLines(run.object);
   if (listing.empty()) {
     Require(!outcome.completed, "a completed run writes the listing header");
     Require(object.empty(), "no object file without a listing");

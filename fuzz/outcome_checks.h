@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "in_memory_run.h"
+#include "run.h"
 
 namespace zolt::fuzz {
 
@@ -14,6 +14,6 @@ namespace zolt::fuzz {
 //   after each; its code words are the object file's, at consecutive addresses;
 // - a completed run's caption counts exactly the listing's error lines;
 // - the output grows at most linearly with the source.
-void CheckOutcome(std::string_view listingPath, std::string_view source, const Outcome& outcome);
+void CheckOutcome(std::string_view listingPath, std::string_view source, const MemoryRun& run);
 
 }  // namespace zolt::fuzz

@@ -1,14 +1,13 @@
 #include "commands.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "diagnostic.h"
 #include "file_channels.h"
-#include "hard_error.h"
+#include "run.h"
 
 namespace zolt {
 namespace {
@@ -22,9 +21,8 @@ std::string LinePrefix(int line) {
 }
 
 // The detail under the fixed message: what went wrong, and where.
-std::string FailureDetail(const HardError& error) {
-  const std::optional<int> line = error.Line();
-  return (line ? LinePrefix(*line) : std::string()) + error.what();
+std::string FailureDetail(const RunOutcome& outcome) {
+  return (outcome.line ? LinePrefix(*outcome.line) : std::string()) + outcome.cause;
 }
 
 // How many lines in error the details name; the rest are counted, so that a
@@ -61,20 +59,16 @@ void Commands::Open() {
 }
 
 void Commands::OpenFile(const std::string& path) {
-  compiler_.FileName = path;
   const std::unique_ptr<Channels> channels = makeChannels_();
-  try {
-    compiler_.ReadSource(*channels);
-    const std::string caption = compiler_.Compile(*channels);
-    channels->CloseAll();
-    // Only a completed run changes the status; a failed one leaves the
-    // previous run's caption and details in place.
-    platform_.SetCaption(LabelId::Label4, caption);
-    platform_.SetDetails(LabelId::Label4, DiagnosticsText(compiler_.Diagnostics));
-  } catch (const HardError& error) {
-    platform_.ShowMessage(std::string(kCannotOpen), FailureDetail(error));
-    channels->CloseAllAfterFailure();
+  const RunOutcome outcome = Run(compiler_, *channels, path);
+  if (!outcome.completed) {
+    platform_.ShowMessage(std::string(kCannotOpen), FailureDetail(outcome));
+    return;
   }
+  // Only a completed run changes the status; a failed one leaves the previous
+  // run's caption and details in place.
+  platform_.SetCaption(LabelId::Label4, outcome.caption);
+  platform_.SetDetails(LabelId::Label4, DiagnosticsText(compiler_.Diagnostics));
 }
 
 void Commands::Exit() {

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "assemble_in_memory.h"
 #include "channels.h"
 #include "compiler.h"
 #include "hard_error.h"
 #include "listing_format.h"
+#include "run.h"
 
 namespace zolt {
 namespace {
@@ -14,8 +14,8 @@ namespace {
 constexpr const char* kHeader =
     "Filemane:P.lst\r\n\r\naddr    code            line    Source Text\r\n";
 
-Outcome Assemble(Compiler& compiler, const std::string& source) {
-  return AssembleInMemory(compiler, "P.ZOL", source);
+MemoryRun Assemble(Compiler& compiler, const std::string& source) {
+  return RunInMemory(compiler, "P.ZOL", source);
 }
 
 std::string Repeat(const std::string& line, int times) {
@@ -32,8 +32,8 @@ std::string LastLine(const std::string& text) {
 
 TEST(Driver, AProgramMayEndAtAddress32766) {
   Compiler compiler;
-  const Outcome run = Assemble(compiler, Repeat("OUT 1\n", 16383) + "NOP\n");
-  EXPECT_EQ(run.caption, "编译完成");
+  const MemoryRun run = Assemble(compiler, Repeat("OUT 1\n", 16383) + "NOP\n");
+  EXPECT_EQ(run.outcome.caption, "编译完成");
   EXPECT_EQ(LastLine(run.listing), " 32766 \tE000\t\t 16384\tNOP");
   EXPECT_EQ(compiler.Address, 32767);
 }
@@ -58,16 +58,16 @@ TEST(Driver, PassingAddress32767FailsInPass1WithItsLine) {
 
 TEST(Driver, The32767LineMaximumAssembles) {
   Compiler compiler;
-  const Outcome run = Assemble(compiler, Repeat("NOP\r\n", 32767));
-  EXPECT_EQ(run.caption, "编译完成");
+  const MemoryRun run = Assemble(compiler, Repeat("NOP\r\n", 32767));
+  EXPECT_EQ(run.outcome.caption, "编译完成");
   EXPECT_EQ(compiler.LineCount, 32767);
   EXPECT_EQ(LastLine(run.listing), " 32766 \tE000\t\t 32767\tNOP");
 }
 
 TEST(Driver, CaptionCountsLinesNotCauses) {
   Compiler compiler;
-  const Outcome run = Assemble(compiler, "DL FOO\nFOO\nBOUT 2\n-1\n70000\nDL 1\n");
-  EXPECT_EQ(run.caption, "发现 3处错误");
+  const MemoryRun run = Assemble(compiler, "DL FOO\nFOO\nBOUT 2\n-1\n70000\nDL 1\n");
+  EXPECT_EQ(run.outcome.caption, "发现 3处错误");
   EXPECT_EQ(compiler.ErrorCount, 3);
   ASSERT_EQ(compiler.Diagnostics.size(), 4U);
   EXPECT_EQ(compiler.Diagnostics[0],
@@ -80,8 +80,8 @@ TEST(Driver, CaptionCountsLinesNotCauses) {
 TEST(Driver, ASecondRunSeesOnlyItsOwnLinesAndSymbols) {
   Compiler compiler;
   Assemble(compiler, "FAR: NOP\nDL 3\nNEAR:\nGOTO FAR\n");
-  const Outcome second = Assemble(compiler, "GOTO NEAR\n");
-  EXPECT_EQ(second.caption, "发现 1处错误");
+  const MemoryRun second = Assemble(compiler, "GOTO NEAR\n");
+  EXPECT_EQ(second.outcome.caption, "发现 1处错误");
   EXPECT_EQ(second.object, "&hB800\t&h0\r\n");
   EXPECT_EQ(compiler.SourceLine(3), "GOTO FAR") << "kept from the longer file";
   EXPECT_EQ(compiler.FileName, "P.lst");

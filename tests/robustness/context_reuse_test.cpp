@@ -6,15 +6,15 @@
 #include <string>
 #include <utility>
 
-#include "assemble_in_memory.h"
 #include "compiler.h"
 #include "hard_error.h"
+#include "run.h"
 
 namespace zolt {
 namespace {
 
-Outcome Assemble(Compiler& compiler, const std::string& source) {
-  return AssembleInMemory(compiler, "prog.ZOL", source);
+MemoryRun Assemble(Compiler& compiler, const std::string& source) {
+  return RunInMemory(compiler, "prog.ZOL", source);
 }
 
 TEST(ContextReuse, ALaterShorterRunMatchesAFreshContext) {
@@ -22,13 +22,13 @@ TEST(ContextReuse, ALaterShorterRunMatchesAFreshContext) {
   const std::string shorter = "GOTO C\nSET B\nOUT A\n";
   Compiler reused;
   Assemble(reused, longer);
-  const Outcome again = Assemble(reused, shorter);
+  const MemoryRun again = Assemble(reused, shorter);
   Compiler fresh;
-  const Outcome expected = Assemble(fresh, shorter);
-  EXPECT_EQ(again.caption, expected.caption);
+  const MemoryRun expected = Assemble(fresh, shorter);
+  EXPECT_EQ(again.outcome.caption, expected.outcome.caption);
   EXPECT_EQ(again.listing, expected.listing);
   EXPECT_EQ(again.object, expected.object);
-  EXPECT_EQ(again.caption, "发现 3处错误");
+  EXPECT_EQ(again.outcome.caption, "发现 3处错误");
 }
 
 TEST(ContextReuse, LinesNoRunHasReadAreEmptyUpToTheLastSlot) {

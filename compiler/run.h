@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "channels.h"
+#include "compiler.h"
+
+namespace zolt {
+
+// How one run ended: completed with the status caption, or failed with the
+// cause the front end shows under "文件不能打开!" (and the source line, when
+// the failure belongs to one).
+struct RunOutcome {
+  bool completed = false;
+  std::string caption;
+  std::string cause;
+  std::optional<int> line;
+
+  friend bool operator==(const RunOutcome&, const RunOutcome&) = default;
+};
+
+// A whole run, as every front end starts it: reads the source at path into
+// the context, compiles it and closes every channel; on a hard error closes
+// every channel after the failure, keeping what was written before it. The
+// lines in error of a completed run stand in compiler.Diagnostics.
+RunOutcome Run(Compiler& compiler, Channels& channels, const std::string& path);
+
+// A run held in memory, and the bytes of both output files it wrote.
+struct MemoryRun {
+  RunOutcome outcome;
+  std::string listing;
+  std::string object;
+
+  friend bool operator==(const MemoryRun&, const MemoryRun&) = default;
+};
+
+// A whole run on source bytes given as the file at path; nothing touches the
+// disk (the fuzzer, editors, tests and benchmarks).
+MemoryRun RunInMemory(Compiler& compiler, const std::string& path, std::string source);
+
+}  // namespace zolt
