@@ -33,27 +33,51 @@ compare() {
 
 failed=0
 total=0
+# The first argument that is not an option names the source, as in the
+# Linux runner.
+source_name_of() {
+  local argument options=1
+  for argument in "$@"; do
+    if [ "$options" = 1 ] && [ "$argument" = -- ]; then
+      options=0
+    elif [ -n "$argument" ] && { [ "$options" = 0 ] || [ "${argument#-}" = "$argument" ]; }; then
+      printf '%s' "$argument"
+      return
+    fi
+  done
+}
+
+# One stream of a case's expected transcript (NAME.out).
+stream() {
+  sed -n "s/^$1: \{0,1\}//p" "$2"
+}
+
 for source in "$cases"/*.zol; do
   name=$(basename "$source" .zol)
   total=$((total + 1))
   dir="$work/编译 $name"
   mkdir -p "$dir"
   windows_dir="Z:$(printf '%s' "$dir" | tr / '\\')"
-  source_name="$name.zol"
-  [ -f "$cases/$name.name" ] && source_name=$(head -n 1 "$cases/$name.name")
+  arguments=("$name.zol")
+  [ -f "$cases/$name.args" ] && mapfile -t arguments < "$cases/$name.args"
+  source_name=$(source_name_of "${arguments[@]}")
+  [ -n "$source_name" ] || source_name="$name.zol"
   cp "$source" "$dir/$source_name"
 
   status=0
-  (cd "$dir" && "$build/wine-run" "$zoltasm" "$source_name" > "$work/out" 2> "$work/err") || status=$?
+  (cd "$dir" && "$build/wine-run" "$zoltasm" "${arguments[@]}" > "$work/out" 2> "$work/err") || status=$?
 
   ok=0
-  if [ "$status" != "$(cat "$cases/$name.status")" ]; then
-    echo "  status $status, expected $(cat "$cases/$name.status")"
+  expected_status=$(sed -n 's/^exit //p' "$cases/$name.out")
+  if [ "$status" != "$expected_status" ]; then
+    echo "  status $status, expected $expected_status"
     ok=1
   fi
-  expected "$cases/$name.stdout" "$windows_dir" | iconv -f UTF-8 -t "$code_page" > "$work/want"
+  stream stdout "$cases/$name.out" > "$work/stdout"
+  expected "$work/stdout" "$windows_dir" | iconv -f UTF-8 -t "$code_page" > "$work/want"
   compare stdout "$work/want" "$work/out" || ok=1
-  expected "$cases/$name.stderr" "$windows_dir" | iconv -f UTF-8 -t "$code_page" > "$work/want"
+  stream stderr "$cases/$name.out" > "$work/stderr"
+  expected "$work/stderr" "$windows_dir" | iconv -f UTF-8 -t "$code_page" > "$work/want"
   compare stderr "$work/want" "$work/err" || ok=1
   cmp -s "$source" "$dir/$source_name" || { echo "  the source was changed"; ok=1; }
 

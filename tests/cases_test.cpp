@@ -1,38 +1,34 @@
-// The end-to-end cases: each tests/cases/NAME.zol is assembled by zoltasm in a
-// fresh folder and everything it leaves is compared byte for byte with the
-// files beside it:
-//   NAME.lst, NAME.obj   the listing and object file; a missing one must not
-//                        be written.
-//   NAME.stdout, NAME.stderr, NAME.status   what zoltasm printed and returned.
+// The end-to-end cases: everything a source can show, as data. Each
+// tests/cases/NAME.zol is assembled by zoltasm in a fresh folder and what the
+// run leaves is compared byte for byte with the files beside it:
+//   NAME.args   (optional) the arguments, one a line; "NAME.zol" when absent.
+//               The source is saved under the first argument that is not an
+//               option, or as NAME.zol when there is none.
+//   NAME.lst, NAME.obj  the listing and object file; when one is missing the
+//               run must not write it.
+//   NAME.out    the exit status, then standard output and standard error,
+//               one "stdout:" or "stderr:" line per line written.
 // "@DIR@" in an expected file stands for the folder the case ran in.
-//   NAME.name (optional) the file name the source is given instead of NAME.zol.
+// With ZOLT_UPDATE_CASES=1 the expected files are rewritten from what the
+// runs give; review the change with git diff.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-namespace fs = std::filesystem;
+#include "scratch_folder.h"
+#include "zoltasm_process.h"
 
+namespace zolt::test {
 namespace {
 
+namespace fs = std::filesystem;
+
 const fs::path kCases = ZOLT_CASES_DIR;
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
   for (std::size_t at = text.find(from); at != std::string::npos;
@@ -42,37 +38,59 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
   return text;
 }
 
-std::string Visible(const std::string& line) {
-  std::string shown;
-  for (const char c : line) {
-    if (c == '\t') {
-      shown += "\\t";
-    } else if (c == '\r') {
-      shown += "\\r";
-    } else {
-      shown += c;
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+// The exit status and both streams as one text, a line each.
+std::string Transcript(const ProcessResult& result) {
+  std::string text = "exit " + std::to_string(result.exitStatus) + "\n";
+  if (result.signal != 0) text += "signal " + std::to_string(result.signal) + "\n";
+  if (result.hung) text += "hung\n";
+  for (const auto& [stream, bytes] :
+       {std::pair{"stdout:", &result.out}, {"stderr:", &result.err}}) {
+    for (const std::string& line : Lines(*bytes)) {
+      text += stream + (line.empty() ? "" : " " + line) + "\n";
     }
   }
-  return shown;
+  return text;
+}
+
+std::string Visible(std::string line) {
+  return ReplaceAll(ReplaceAll(line, "\t", "\\t"), "\r", "\\r");
 }
 
 // Names the first line where the two texts part, so a failure shows at once.
 testing::AssertionResult SameBytes(const std::string& what, const std::string& expected,
                                    const std::string& actual) {
   if (expected == actual) return testing::AssertionSuccess();
-  std::size_t line = 1;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < std::min(expected.size(), actual.size()) && expected[i] == actual[i];
-       ++i) {
-    if (expected[i] == '\n') line++, start = i + 1;
-  }
-  const auto lineAt = [start](const std::string& text) {
-    const std::size_t end = text.find('\n', start);
-    return Visible(text.substr(start, end == std::string::npos ? end : end + 1 - start));
+  const std::vector<std::string> want = Lines(expected);
+  const std::vector<std::string> got = Lines(actual);
+  std::size_t line = 0;
+  while (line < want.size() && line < got.size() && want[line] == got[line]) ++line;
+  const auto at = [line](const std::vector<std::string>& lines) {
+    return line < lines.size() ? Visible(lines[line]) : std::string("(end of file)");
   };
-  return testing::AssertionFailure()
-         << what << " differs at line " << line << "\n  expected: " << lineAt(expected)
-         << "\n  actual:   " << lineAt(actual);
+  return testing::AssertionFailure() << what << " differs at line " << line + 1
+                                     << "\n  expected: " << at(want) << "\n  actual:   " << at(got);
+}
+
+std::string SourceName(const std::string& name, const std::vector<std::string>& arguments) {
+  bool options = true;
+  for (const std::string& argument : arguments) {
+    if (options && argument == "--") {
+      options = false;
+    } else if (!argument.empty() && !(options && argument.starts_with("-"))) {
+      return argument;
+    }
+  }
+  return name + ".zol";
 }
 
 std::vector<std::string> CaseNames() {
@@ -88,40 +106,45 @@ class EndToEnd : public testing::TestWithParam<std::string> {};
 
 TEST_P(EndToEnd, WritesExactlyTheExpectedBytes) {
   const std::string name = GetParam();
-  const fs::path dir =
-      fs::temp_directory_path() / ("zolt-case-" + std::to_string(getpid()) + "-" + name);
-  fs::remove_all(dir);
-  fs::create_directories(dir);
+  const fs::path base = kCases / name;
+  const bool update = std::getenv("ZOLT_UPDATE_CASES") != nullptr;
+  const ScratchFolder folder;
+  const std::string dir = folder.Path().string();
 
-  const fs::path nameFile = kCases / (name + ".name");
-  std::string sourceName = fs::exists(nameFile) ? ReadBytes(nameFile) : name + ".zol";
-  if (!sourceName.empty() && sourceName.back() == '\n') sourceName.pop_back();
-  const std::string source = ReadBytes(kCases / (name + ".zol"));
-  WriteBytes(dir / sourceName, source);
+  const fs::path argsFile = base.string() + ".args";
+  const std::vector<std::string> arguments =
+      fs::exists(argsFile) ? Lines(ReadFile(argsFile)) : std::vector{name + ".zol"};
+  const std::string sourceName = SourceName(name, arguments);
+  const std::string source = ReadFile(base.string() + ".zol");
+  WriteFile(folder / sourceName, source);
 
-  const std::string command =
-      "cd '" + dir.string() + "' && '" ZOLT_ASM "' '" + sourceName + "' > out.txt 2> err.txt";
-  const int raw = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(raw));
-  EXPECT_EQ(std::to_string(WEXITSTATUS(raw)) + "\n", ReadBytes(kCases / (name + ".status")));
-  const auto expected = [&](const std::string& extension) {
-    return ReplaceAll(ReadBytes(kCases / (name + "." + extension)), "@DIR@", dir.string());
-  };
-  EXPECT_TRUE(SameBytes("stdout", expected("stdout"), ReadBytes(dir / "out.txt")));
-  EXPECT_TRUE(SameBytes("stderr", expected("stderr"), ReadBytes(dir / "err.txt")));
-  EXPECT_TRUE(SameBytes("source", source, ReadBytes(dir / sourceName))) << "the source was changed";
-
+  const std::string transcript = Transcript(RunZoltasm(arguments, {.folder = folder.Path()}));
+  // Expected and actual files side by side: NAME.out, then the two outputs.
+  std::vector<std::pair<fs::path, fs::path>> files = {{base.string() + ".out", ""}};
   const std::string stem = sourceName.substr(0, sourceName.size() - 3);
   for (const std::string extension : {"lst", "obj"}) {
-    const fs::path actual = dir / (stem + extension);
-    if (fs::exists(kCases / (name + "." + extension))) {
-      ASSERT_TRUE(fs::exists(actual)) << actual << " was not written";
-      EXPECT_TRUE(SameBytes(extension, expected(extension), ReadBytes(actual)));
-    } else if (actual != dir / sourceName) {
-      EXPECT_FALSE(fs::exists(actual)) << actual << " should not have been written";
+    files.emplace_back(base.string() + "." + extension, folder / (stem + extension));
+  }
+  for (const auto& [expectedFile, actualFile] : files) {
+    // A source named like an output (x.lst) is not an output the run wrote.
+    const bool written =
+        actualFile.empty() || (fs::exists(actualFile) && actualFile != folder / sourceName);
+    const std::string actual = actualFile.empty() ? transcript
+                               : written          ? ReadFile(actualFile)
+                                                  : std::string();
+    if (update) {
+      if (written) WriteFile(expectedFile, ReplaceAll(actual, dir, "@DIR@"));
+      if (!written) fs::remove(expectedFile);
+    } else if (!fs::exists(expectedFile)) {
+      EXPECT_FALSE(written) << actualFile << " should not have been written";
+    } else {
+      ASSERT_TRUE(written) << actualFile << " was not written";
+      EXPECT_TRUE(SameBytes(expectedFile.filename().string(),
+                            ReplaceAll(ReadFile(expectedFile), "@DIR@", dir), actual));
     }
   }
-  fs::remove_all(dir);
+  EXPECT_TRUE(SameBytes("source", source, ReadFile(folder / sourceName)))
+      << "the source was changed";
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, testing::ValuesIn(CaseNames()),
@@ -130,3 +153,4 @@ INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, testing::ValuesIn(CaseNames()),
                          });
 
 }  // namespace
+}  // namespace zolt::test

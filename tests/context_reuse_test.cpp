@@ -1,0 +1,56 @@
+// The window keeps one compile context for its whole life, and zoltasm one
+// for all the sources of a command line: a run must give exactly what a fresh
+// context gives, whatever earlier runs left in it.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+
+#include "compiler.h"
+#include "hard_error.h"
+#include "run.h"
+
+namespace zolt {
+namespace {
+
+struct Row {
+  const char* name;
+  std::string earlier;
+  std::string later;
+};
+
+TEST(ContextReuse, ALaterRunMatchesAFreshContext) {
+  const Row rows[] = {
+      // Longer, with symbols and a block that the shorter one names.
+      {"longer", "A: \nB EQU 7\nBOUT 2\n1\n2\nGOTO C\nC:\nSET B\nDL 300\nEND\n",
+       "GOTO C\nSET B\nOUT A\n"},
+      {"failed in pass 2", "NOP\nLOOP:\nDL 12AB\nHALT\n", "GOTO LOOP\nHALT\n"},
+      {"failed in pass 1", "X EQU 1\nY EQU Z\n", "DL X\nDL Y\n"},
+      {"lines in error", "FOO\nDL 0\n", "NOP\n"},
+      {"the same source", "L: DJNZI L\nGOTO L\n", "L: DJNZI L\nGOTO L\n"},
+  };
+  for (const Row& row : rows) {
+    Compiler reused;
+    RunInMemory(reused, "prog.ZOL", row.earlier);
+    const MemoryRun again = RunInMemory(reused, "prog.ZOL", row.later);
+    Compiler fresh;
+    EXPECT_EQ(again, RunInMemory(fresh, "prog.ZOL", row.later)) << row.name;
+    EXPECT_EQ(reused.Diagnostics, fresh.Diagnostics) << row.name;
+    EXPECT_EQ(reused.ErrorCount, fresh.ErrorCount) << row.name;
+  }
+}
+
+TEST(ContextReuse, LinesNoRunHasReadAreEmptyUpToTheLastSlot) {
+  Compiler compiler;
+  RunInMemory(compiler, "prog.ZOL", "NOP\nHALT\nEND\n");
+  RunInMemory(compiler, "prog.ZOL", "NOP\n");
+  EXPECT_EQ(compiler.SourceLine(1), "HALT") << "kept from the longer file";
+  EXPECT_EQ(std::as_const(compiler).SourceLine(3), "");
+  EXPECT_EQ(std::as_const(compiler).SourceLine(Compiler::kSourceSize - 1), "");
+  EXPECT_THROW(std::as_const(compiler).SourceLine(Compiler::kSourceSize), HardError);
+  EXPECT_THROW(compiler.SourceLine(-1), HardError);
+}
+
+}  // namespace
+}  // namespace zolt

@@ -1,0 +1,48 @@
+// The source is read into one string of the size the file system reports;
+// lines must come out whole wherever the reads split them, and files whose
+// size is not known up front must still be read to their end.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "file_channels.h"
+#include "scratch_folder.h"
+
+namespace zolt {
+namespace {
+
+std::string ReadAll(const std::string& path) {
+  FileChannels channels;
+  channels.OpenForReading(path);
+  std::string text;
+  while (!channels.AtEnd()) {
+    text += channels.ReadLine();
+    text += '\n';
+  }
+  return text;
+}
+
+TEST(FileReading, GivesEveryLineWhole) {
+  const test::ScratchFolder folder;
+  std::string big;
+  for (int i = 0; i < 40000; ++i) big += "NOP ; line " + std::to_string(i) + "\r\n";
+  std::string expected;
+  for (int i = 0; i < 40000; ++i) expected += "NOP ; line " + std::to_string(i) + "\n";
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::string lines;
+  } rows[] = {{"big.ZOL", big, expected}, {"empty.ZOL", "", ""}};
+  for (const auto& row : rows) {
+    test::WriteFile(folder / row.name, row.bytes);
+    EXPECT_TRUE(ReadAll(folder / row.name) == row.lines) << row.name;
+  }
+  // Files under /proc report a size of 0 and still have content.
+  const std::string status = ReadAll("/proc/self/status");
+  EXPECT_TRUE(status.starts_with("Name:")) << status.substr(0, 40);
+  EXPECT_NE(status.find("\nPid:"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zolt

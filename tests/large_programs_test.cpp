@@ -1,0 +1,78 @@
+// Programs at the limits of the address space and of the source table, and
+// output paths in names of several-byte characters: sources too large, or
+// paths too odd, for a case file.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "compiler.h"
+#include "run.h"
+
+namespace zolt {
+namespace {
+
+constexpr const char* kHeader =
+    "Filemane:P.lst\r\n\r\naddr    code            line    Source Text\r\n";
+
+std::string Repeat(const std::string& line, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += line;
+  return text;
+}
+
+std::string LastLine(const std::string& text) {
+  const std::size_t end = text.rfind("\r\n");
+  const std::size_t start = text.rfind("\r\n", end - 1);
+  return text.substr(start + 2, end - start - 2);
+}
+
+struct Row {
+  std::string source;
+  // A completed run's last listing line, or a failed run's line number.
+  std::string lastLine;
+  int failureLine;
+};
+
+TEST(LargePrograms, EndAtAddress32766OrFailInPass1) {
+  const std::string upTo32765 = Repeat("OUT 1\n", 16383);
+  const Row rows[] = {
+      {upTo32765 + "NOP\n", " 32766 \tE000\t\t 16384\tNOP", 0},
+      {Repeat("NOP\r\n", 32767), " 32766 \tE000\t\t 32767\tNOP", 0},
+      {upTo32765 + "HALT\nNOP\n", "", 16385},
+      {upTo32765 + "HALT\nEND\n", "", 16385},
+      {upTo32765 + "HALT\nBOUT 0\n", "", 16385},
+      {upTo32765 + "GOTO 1\n", "", 16384},
+  };
+  for (const Row& row : rows) {
+    Compiler compiler;
+    const MemoryRun run = RunInMemory(compiler, "P.ZOL", row.source);
+    if (row.failureLine == 0) {
+      EXPECT_EQ(run.outcome.caption, "编译完成");
+      EXPECT_EQ(LastLine(run.listing), row.lastLine);
+      continue;
+    }
+    EXPECT_EQ(run.outcome.cause, "the program passes address 32767");
+    EXPECT_EQ(run.outcome.line, row.failureLine);
+    EXPECT_EQ(run.listing, kHeader) << "pass 1 writes nothing";
+    EXPECT_EQ(run.object, "");
+  }
+}
+
+TEST(LargePrograms, OutputPathsDropTheLastThreeCharactersNotBytes) {
+  const struct {
+    const char* source;
+    const char* listing;
+  } rows[] = {{"D:\\WORK\\DEMO.ZOL", "D:\\WORK\\DEMO.lst"},
+              {"/tmp/程序.zol", "/tmp/程序.lst"},
+              {"/tmp/程序文件", "/tmp/程lst"}};
+  for (const auto& row : rows) {
+    Compiler compiler;
+    const MemoryRun run = RunInMemory(compiler, row.source, "NOP");
+    EXPECT_EQ(compiler.FileName, row.listing);
+    EXPECT_TRUE(run.listing.starts_with(std::string("Filemane:") + row.listing + "\r\n"));
+  }
+}
+
+}  // namespace
+}  // namespace zolt

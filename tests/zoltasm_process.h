@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace zolt::test {
+
+// What a zoltasm process left behind: its exit status (or the signal that
+// ended it) and everything it wrote to standard output and standard error.
+struct ProcessResult {
+  int exitStatus = -1;
+  int signal = 0;
+  // Still running when its time was up, and killed.
+  bool hung = false;
+  std::string out;
+  std::string err;
+};
+
+enum class Account {
+  Current,
+  // An account without any rights of its own (uid and gid 65534), taken when
+  // the tests run as root, for whom file permissions stop nothing.
+  Unprivileged,
+};
+
+// Whether runs as Account::Unprivileged really run without root's rights.
+bool DropsPrivileges();
+
+struct ProcessOptions {
+  // The working folder; the test's own when empty.
+  std::filesystem::path folder{};
+  Account account = Account::Current;
+  int seconds = 60;
+};
+
+// Runs the zoltasm built with the tests, with these arguments. Every test
+// starts zoltasm through here.
+ProcessResult RunZoltasm(const std::vector<std::string>& arguments,
+                         const ProcessOptions& options = {});
+
+}  // namespace zolt::test
