@@ -1,7 +1,8 @@
 'use strict';
 // Tokenizes ZOLT sources with the TextMate grammar and checks that every
 // comment, label, mnemonic, symbol definition and operand lands in its scope,
-// that the Sublime copy of the grammar is current, and that the problem
+// that the Sublime copy of the grammar is current, that every copy of the
+// mnemonic list matches the compiler's instruction table, and that the problem
 // matcher of the VS Code task reads zoltasm's messages.
 //   node check_grammar.js ZOLTASM VIM_DIR SOURCE...
 // VIM_DIR receives the sources and spans for the Vim check (check_vim.vim).
@@ -13,7 +14,7 @@ const assert = require('assert');
 const { spawnSync } = require('child_process');
 const vsctm = require('vscode-textmate');
 const oniguruma = require('vscode-oniguruma');
-const { expectationsFor } = require('./expectations');
+const { expectationsFor, MNEMONICS } = require('./expectations');
 const { plistOf } = require('./plist');
 
 const editors = path.join(__dirname, '..');
@@ -165,6 +166,31 @@ function checkProblemMatchers(zoltasm, sources) {
   }
 }
 
+// The mnemonics are copied into the grammars, the Vim syntax, these checks
+// and the fuzzer's dictionary: each copy must hold every row of the
+// compiler's instruction table, so a new mnemonic is forgotten nowhere.
+function checkMnemonicLists() {
+  const table = fs.readFileSync(path.join(editors, '..', 'compiler', 'instruction_set.cpp'), 'utf8');
+  const mnemonics = [...table.matchAll(/\{"([^"]+)", 0x[0-9A-F]+,/g)].map((m) => m[1]);
+  if (mnemonics.length === 0) fail('no mnemonic found in the instruction table');
+  const escape = (text) => text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
+  const copies = [
+    [grammarPath, (m) => `[(|]${escape(m)}[|)]`],
+    [path.join(editors, 'vim', 'syntax', 'zolt.vim'),
+      (m) => String.raw`(\\%\(|\\\|)` + escape(m.toLowerCase()) + String.raw`(\\\||\\\))`],
+    [path.join(editors, '..', 'fuzz', 'zolt.dict'), (m) => `^"${escape(m)}"$`],
+  ];
+  for (const [file, pattern] of copies) {
+    const text = fs.readFileSync(file, 'utf8');
+    for (const m of mnemonics) {
+      if (!new RegExp(pattern(m), 'm').test(text)) fail(`${file} lacks the mnemonic ${m}`);
+    }
+  }
+  if ([...MNEMONICS].sort().join() !== [...mnemonics].sort().join()) {
+    fail(`the checks know ${MNEMONICS}, the instruction table ${mnemonics}`);
+  }
+}
+
 function checkLanguage() {
   const language = extension.contributes.languages[0];
   const grammar = extension.contributes.grammars[0];
@@ -187,6 +213,7 @@ async function main() {
     spans += checkSource(grammar, source, number, vimDir, vimExpectations);
   });
   checkLanguage();
+  checkMnemonicLists();
   checkSublimeCopy();
   checkProblemMatchers(zoltasm, sources);
   fs.writeFileSync(path.join(vimDir, 'spans.json'), JSON.stringify(vimExpectations));

@@ -113,4 +113,4 @@ function expectationsFor(lines) {
   });
 }
 
-module.exports = { expectationsFor };
+module.exports = { expectationsFor, MNEMONICS: [...OTHER_MNEMONICS, ...JUMPS, ...STOPS] };
