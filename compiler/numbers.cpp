@@ -17,7 +17,6 @@ bool IsDigit(char c) {
 int HexDigit(char c) {
   if (IsDigit(c)) return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   return -1;
 }
 

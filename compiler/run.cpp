@@ -11,8 +11,8 @@ RunOutcome Run(Compiler& compiler, Channels& channels, const std::string& path) 
   try {
     compiler.FileName = path;
     compiler.ReadSource(channels);
+    // Compile closes every channel as it finishes.
     outcome.caption = compiler.Compile(channels);
-    channels.CloseAll();
     outcome.completed = true;
   } catch (const HardError& error) {
     channels.CloseAllAfterFailure();

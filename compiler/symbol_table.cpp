@@ -4,15 +4,6 @@
 #include "hard_error.h"
 
 namespace zolt {
-namespace {
-
-void CheckIndex(int index) {
-  if (index < 0 || index >= SymbolTable::kSize) {
-    throw HardError("symbol table index " + std::to_string(index) + " is outside 0 to 512");
-  }
-}
-
-}  // namespace
 
 void SymbolTable::Reset() {
   labelCount_ = 0;
@@ -31,11 +22,6 @@ std::optional<float> SymbolTable::Find(std::string_view name) const {
   const auto found = firstIndex_.find(name);
   if (found == firstIndex_.end()) return std::nullopt;
   return labelValues_[found->second];
-}
-
-const std::string& SymbolTable::LabelName(int index) const {
-  CheckIndex(index);
-  return labelNames_[index];
 }
 
 }  // namespace zolt

@@ -29,9 +29,6 @@ class SymbolTable {
   // The value of the first entry below LabelCount with exactly this name.
   std::optional<float> Find(std::string_view name) const;
 
-  // Checked access to an entry, for inspecting the table.
-  const std::string& LabelName(int index) const;
-
  private:
   std::array<std::string, kSize> labelNames_;
   std::array<float, kSize> labelValues_{};

@@ -17,10 +17,8 @@ bool LooksLikeLiteral(std::string_view word) {
 std::string Compiler::CommWord(std::string& text) {
   const std::size_t first = FindNonBlank(text);
   if (first == text.size()) {
-    const bool empty = text.empty();
     text.clear();
-    throw HardError(empty ? "a word is missing: nothing is left on the line"
-                          : "a word is missing: only blanks are left on the line");
+    throw HardError("a word is missing: nothing but blanks is left on the line");
   }
   text.erase(0, first);
   return text.substr(0, FindBlank(text, 1));

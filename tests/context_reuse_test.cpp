@@ -20,8 +20,16 @@ struct Row {
   std::string later;
 };
 
+// A full symbol table: 256 labels take two entries each, and one EQU.
+std::string FullSymbolTable() {
+  std::string source = "X EQU 1\n";
+  for (int i = 0; i < 256; ++i) source.append("L").append(std::to_string(i)).append(":\n");
+  return source + "GOTO L255\n";
+}
+
 TEST(ContextReuse, ALaterRunMatchesAFreshContext) {
   const Row rows[] = {
+      {"full symbol table", FullSymbolTable(), FullSymbolTable()},
       // Longer, with symbols and a block that the shorter one names.
       {"longer", "A: \nB EQU 7\nBOUT 2\n1\n2\nGOTO C\nC:\nSET B\nDL 300\nEND\n",
        "GOTO C\nSET B\nOUT A\n"},

@@ -209,6 +209,14 @@ std::vector<Row> Rows() {
        Failure("{dir}/prog.ZOL", "cannot open '{dir}/prog.ZOL': No such file or directory"),
        {"prog.ZOL"}},
 
+      // A file the system lists as regular but cannot read.
+      {"ReadError",
+       [](BadInput&) { return std::vector<std::string>{"/proc/self/mem"}; },
+       kFailed,
+       "",
+       Failure("/proc/self/mem", "cannot read '/proc/self/mem': Input/output error"),
+       {}},
+
       // Outputs that cannot be written; what was there stays as it was.
       {"OutputFolderWithoutWritePermission",
        [](BadInput& t) {
