@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Builds the packages into dist/:
-#   ./package.sh          dist/zolt_VERSION_amd64.deb, and the Windows zip when
-#                         the Windows build has left its executables in dist/windows/
+#   ./package.sh          dist/zolt_VERSION_amd64.deb, and the Windows zip and
+#                         setup program (dist/zolt-VERSION-setup.exe) when the
+#                         Windows build has left its executables in dist/windows/
 #   ./package.sh --check  the same, then installs the .deb, tries it and removes it
-#                         again; this changes the system, so it runs as root (CI)
+#                         again; this changes the system, so it runs as root (CI).
+#                         The Windows packages are tried under Wine, the setup with
+#                         a picture of its first page in docs/installer.png
 set -euo pipefail
 cd "$(dirname "$0")"
 
 check=false
 [ "${1:-}" = "--check" ] && check=true
 
-scripts/setup.sh dpkg-dev file librsvg2-bin zip unzip
+scripts/setup.sh dpkg-dev file librsvg2-bin zip unzip nsis
 build="build-package"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
 cmake --build "$build" -j "$(nproc)" > /dev/null
@@ -25,7 +28,12 @@ echo "built $deb"
 zip="dist/zolt-${version}-windows-x64.zip"
 if [ -f dist/windows/zolt.exe ] && [ -f dist/windows/zoltasm.exe ]; then
   packaging/windows/make-zip.sh "$version" dist/windows "$zip"
-  if $check; then packaging/windows/check-zip.sh "$zip"; fi
+  setup="dist/zolt-${version}-setup.exe"
+  packaging/windows/make-setup.sh "$version" dist/windows "$setup"
+  if $check; then
+    packaging/windows/check-zip.sh "$zip"
+    packaging/windows/check-setup.sh "$setup" dist/windows docs/installer.png
+  fi
 fi
 
 if $check; then

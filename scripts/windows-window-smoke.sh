@@ -25,6 +25,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+# shellcheck source=scripts/wine-desktop.sh
+. "$(dirname "$0")/wine-desktop.sh"
 
 fail() {
   echo "window check failed: $*" >&2
@@ -32,51 +34,7 @@ fail() {
   exit 1
 }
 
-display=""
-for number in $(seq 90 120); do
-  if [ ! -e "/tmp/.X11-unix/X$number" ] && [ ! -e "/tmp/.X$number-lock" ]; then
-    display=":$number"
-    break
-  fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 640x480x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do
-  [ -e "/tmp/.X11-unix/X${display#:}" ] && break
-  sleep 0.2
-done
-export DISPLAY=$display
-
-# How many windows bear this exact name (Wine shows each on the X server).
-windows_named() {
-  xdotool search --name "^$1\$" 2> /dev/null | wc -l
-}
-
-# Waits up to a minute for a condition.
-wait_for() {
-  for _ in $(seq 120); do
-    if eval "$1"; then return 0; fi
-    sleep 0.5
-  done
-  fail "timed out waiting for: $2"
-}
-
-# A still picture: many colours (the bare desktop has one), the same twice.
-take_screenshot() {
-  rm -f "$work/last.pnm"
-  for _ in $(seq 60); do
-    sleep 1
-    xwd -root -silent | xwdtopnm > "$work/shot.pnm" 2> /dev/null
-    if [ "$(ppmhist -noheader "$work/shot.pnm" | wc -l)" -gt 20 ] && cmp -s "$work/shot.pnm" "$work/last.pnm"; then
-      mkdir -p "$(dirname "$screenshot")"
-      pnmcrop -sides "$work/shot.pnm" 2> /dev/null | pnmtopng > "$screenshot"
-      return 0
-    fi
-    cp "$work/shot.pnm" "$work/last.pnm"
-  done
-  fail "the screen did not settle"
-}
+start_display 640x480
 
 # The menu `file` from the keyboard: F10 opens the menu bar, Down the menu
 # on its first item; Up wraps round to the last.
@@ -109,7 +67,7 @@ cp "$examples/demo.ZOL" "$work/run/"
 cp "$examples/demo.ZOL" "$work/cli/"
 open_file "Z:$(printf '%s' "$work/run/demo.ZOL" | tr / '\\')"
 wait_for '[ -s "$work/run/demo.obj" ] && [ "$(windows_named 打开)" -eq 0 ]' "the run's output files"
-take_screenshot
+take_screenshot "$screenshot"
 echo "screenshot: $screenshot"
 
 (cd "$work/cli" && "$build/wine-run" "$zoltasm" demo.ZOL > /dev/null)

@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
-# Packs the Windows build into a zip a user unpacks and runs in place: the two
-# programs (with any DLL beside them), the examples, the guide, the editor
-# support and a read-me with Windows line ends.
+# Packs the Windows build into a zip a user unpacks and runs in place.
 #   packaging/windows/make-zip.sh VERSION WINDOWS_BUILD_DIR OUT.zip
 set -euo pipefail
 version="$1"
@@ -12,19 +10,7 @@ folder="zolt-${version}-windows-x64"
 stage="$(mktemp -d)"
 trap 'rm -rf "$stage"' EXIT
 
-top="$stage/$folder"
-mkdir -p "$top/examples" "$top/docs" "$top/editors"
-cp "$from"/*.exe "$top/"
-cp "$from"/*.dll "$top/" 2> /dev/null || true
-cp "$root"/examples/*.ZOL "$top/examples/"
-cp "$root/docs/guide.md" "$root"/docs/man/*.1 "$top/docs/"
-cp -r "$root/editors/vscode" "$root/editors/sublime" "$root/editors/vim" "$root/editors/README.md" "$top/editors/"
-# A byte-order mark so that Notepad shows the Chinese text on every Windows.
-{
-  printf '\xEF\xBB\xBF'
-  sed 's/$/\r/' "$root/packaging/windows/README.txt"
-} > "$top/README.txt"
-
+"$root/packaging/windows/stage.sh" "$from" "$stage/$folder"
 rm -f "$out"
 (cd "$stage" && zip -qrX "$out" "$folder")
 echo "built ${out#"$root"/}"

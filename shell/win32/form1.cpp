@@ -163,7 +163,11 @@ void Form1::OpenDroppedFile(HDROP drop) {
   DragQueryFileW(drop, 0, path.data(), length + 1);
   path.resize(length);
   DragFinish(drop);
-  if (!ended_ && !path.empty()) commands_.OpenFile(Utf8FromWide(path));
+  if (!path.empty()) OpenFile(path);
+}
+
+void Form1::OpenFile(const std::wstring& path) {
+  if (!ended_) commands_.OpenFile(Utf8FromWide(path));
 }
 
 std::string Form1::ShowOpenDialog(const std::string& fileName) {

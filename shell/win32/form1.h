@@ -23,6 +23,8 @@ class Form1 : private Platform {
   ~Form1() override;
 
   void Show(int showCommand);
+  // Runs the Open command for path without the dialog.
+  void OpenFile(const std::wstring& path);
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

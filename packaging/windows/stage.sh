@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Lays out what a Windows user gets, as the zip and the setup program both
+# hold it: the two programs (with any DLL beside them), the examples, the
+# guide, the editor support and a read-me with Windows line ends.
+#   packaging/windows/stage.sh WINDOWS_BUILD_DIR FOLDER
+set -euo pipefail
+from="$(realpath "$1")"
+top="$2"
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+
+mkdir -p "$top/examples" "$top/docs" "$top/editors"
+cp "$from"/*.exe "$top/"
+cp "$from"/*.dll "$top/" 2> /dev/null || true
+cp "$root"/examples/*.ZOL "$top/examples/"
+cp "$root/docs/guide.md" "$root"/docs/man/*.1 "$top/docs/"
+cp -r "$root/editors/vscode" "$root/editors/sublime" "$root/editors/vim" "$root/editors/README.md" "$top/editors/"
+# A byte-order mark so that Notepad shows the Chinese text on every Windows.
+{
+  printf '\xEF\xBB\xBF'
+  sed 's/$/\r/' "$root/packaging/windows/README.txt"
+} > "$top/README.txt"
