@@ -2,7 +2,6 @@
 // Each source is one run, exactly as if opened in the window.
 
 #include <algorithm>
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -34,9 +33,7 @@ constexpr std::string_view kUsage =
 // One run through the same path as the window's Open command.
 int Assemble(zolt::Compiler& compiler, const std::string& source, bool quiet) {
   zolt::FileChannels channels;
-  const zolt::RunOutcome outcome =
-      zolt::Run(compiler, channels,
-                zolt::Utf8FromPath(std::filesystem::absolute(zolt::PathFromUtf8(source))));
+  const zolt::RunOutcome outcome = zolt::Run(compiler, channels, source);
   if (!outcome.completed) {
     std::cerr << "文件不能打开!\n" << source;
     if (outcome.line) std::cerr << ':' << *outcome.line;

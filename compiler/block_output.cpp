@@ -10,12 +10,22 @@ namespace {
 constexpr std::int32_t kDataLow = 0;
 constexpr std::int32_t kDataHigh = 65535;
 
-// The block's length must be a number written in the line, read the same way
-// in both passes, so pass 1 reserves exactly the words that pass 2 writes.
-std::int32_t BlockLength(const std::string& count) {
+void RequireLiteral(const std::string& count) {
   const bool literal =
       (count[0] >= '0' && count[0] <= '9') || count[0] == '-' || count.starts_with("&H");
   if (!literal) throw HardError("BOUT count '" + count + "' is not a number");
+}
+
+// The block's length must be a number written in the line, read the same way
+// in both passes, so pass 1 reserves exactly the words that pass 2 writes. A
+// negative count takes no data lines, however large; pass 2 reports the one
+// that is too large to convert, at its line, after the lines before it.
+std::int32_t DataLines(const std::string& count) {
+  RequireLiteral(count);
+  if (count[0] == '-') {
+    RequireNumber(count);
+    return 0;
+  }
   return ToInteger(count);
 }
 
@@ -25,9 +35,9 @@ int Compiler::BlockPass1() {
   CutWord1();
   RequireWord("BOUT has no count");
   Word2 = CommWord(LineText);
-  const std::int32_t length = BlockLength(Word2);
+  const std::int32_t length = DataLines(Word2);
   Advance(1);
-  if (length <= 0) return 0;
+  if (length == 0) return 0;
   Address = Add16(Address, length, "the program passes address 32767");
   return length;
 }
@@ -39,7 +49,8 @@ int Compiler::BlockPass2(Channels& channels) {
   RequireWord("BOUT has no count");
   Word2 = CommWord1(LineText);
   Advance(1);
-  const std::int32_t length = BlockLength(Word2);
+  RequireLiteral(Word2);
+  const std::int32_t length = ToInteger(Word2);
   Value = length;
   Clamp(header.low, header.high, "BOUT", "count", Word2);
   CodeWord = Pattern16(header.prefix + static_cast<std::uint32_t>(Value));
@@ -54,7 +65,7 @@ int Compiler::BlockPass2(Channels& channels) {
     PrepareLine(bout + j);
     RequireWord("the BOUT data line is empty");
     Word1 = CommWord1(LineText);
-    Value = ToInteger(Word1);
+    Value = ToInteger(Word1, OperandSymbol());
     Clamp(kDataLow, kDataHigh, "BOUT", "data", Word1);
     if (Value > 32767) Value -= 65536;
     CodeWord = ToInt16(Value, "BOUT data outside the 16-bit field");

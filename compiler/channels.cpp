@@ -31,6 +31,13 @@ std::string MemoryChannels::Load(const std::string& path) {
   return sourceBytes_;
 }
 
+void MemoryChannels::CheckOutputs(const std::string& listing, const std::string& object) const {
+  for (const std::string& path : {listing, object}) {
+    if (path == sourcePath_)
+      throw HardError("the output file '" + path + "' would overwrite the source");
+  }
+}
+
 std::string& MemoryChannels::Output(Channel channel) {
   return channel == Channel::Listing ? listing_ : object_;
 }

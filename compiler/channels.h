@@ -27,8 +27,11 @@ class Channels {
   // UTF-8 text.
   virtual std::string PathText(const std::string& utf8Path) const { return utf8Path; }
 
-  // Whether writing to this path would overwrite the source being read.
-  virtual bool NamesSource(const std::string& path) const = 0;
+  // The source path as the run names it: relative paths made absolute.
+  virtual std::string FullPath(const std::string& path) const { return path; }
+  // A hard error unless both outputs may be created or emptied: neither may
+  // name the source or the other output, nor anything but a regular file.
+  virtual void CheckOutputs(const std::string& listing, const std::string& object) const = 0;
   // Channels 2 and 3: creates or empties the file.
   virtual void OpenForWriting(Channel channel, const std::string& path) = 0;
   virtual void Write(Channel channel, std::string_view text) = 0;
@@ -54,7 +57,7 @@ class MemoryChannels : public Channels {
   MemoryChannels(std::string sourcePath, std::string sourceBytes)
       : sourcePath_(std::move(sourcePath)), sourceBytes_(std::move(sourceBytes)) {}
 
-  bool NamesSource(const std::string& path) const override { return path == sourcePath_; }
+  void CheckOutputs(const std::string& listing, const std::string& object) const override;
   void OpenForWriting(Channel channel, const std::string& path) override;
   void Write(Channel channel, std::string_view text) override;
   void CloseAll() override {}

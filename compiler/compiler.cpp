@@ -91,14 +91,17 @@ std::string Compiler::Compile(Channels& channels) {
 }
 
 void Compiler::OpenOutputs(Channels& channels) {
+  // The outputs replace the last three characters of the path: with a
+  // shorter file name they would land outside the source's folder.
+  if (FileNameCharacters(FileName) < 3) {
+    throw HardError("the file name of '" + FileName +
+                    "' is shorter than three characters, so its listing and object file cannot "
+                    "be named beside it");
+  }
   const std::string listingPath = DropLastThreeCharacters(FileName) + "lst";
   const std::string objectPath = DropLastThreeCharacters(listingPath) + "obj";
-  // Opening an output empties it: never when that would wipe out the source.
-  for (const std::string& path : {listingPath, objectPath}) {
-    if (channels.NamesSource(path)) {
-      throw HardError("the output file '" + path + "' would overwrite the source");
-    }
-  }
+  // Opening an output empties it: never before both are known to be safe.
+  channels.CheckOutputs(listingPath, objectPath);
   FileName = listingPath;
   channels.OpenForWriting(Channel::Listing, FileName);
   ObjectFileName = objectPath;

@@ -8,6 +8,7 @@
 #include "channels.h"
 #include "diagnostic.h"
 #include "instruction_set.h"
+#include "numbers.h"
 #include "symbol_table.h"
 
 namespace zolt {
@@ -80,9 +81,14 @@ class Compiler {
   void PrepareLine(int index);
   void CutWord1();
   void Advance(std::int16_t words);
-  // Bounds Value; a value outside is a soft error naming "subject field".
+  // Bounds Value; a value outside is a soft error naming "subject field" and
+  // the operand as written (a relative jump's target by its distance).
   void Clamp(std::int32_t low, std::int32_t high, std::string_view subject, std::string_view field,
-             const std::string& text);
+             const std::string& text, bool relative = false);
+  // The symbol the last operand named, for messages; nullptr for a literal.
+  const SymbolOperand* OperandSymbol() const {
+    return operandIsSymbol_ ? &operandSymbol_ : nullptr;
+  }
   void SoftError(const std::string& cause);
 
   void WriteTextLine(Channels& channels);
@@ -96,6 +102,9 @@ class Compiler {
   // errors; -1 outside the passes.
   int lineIndex_ = -1;
   std::string lineBuffer_;
+  bool operandIsSymbol_ = false;
+  std::string operandSymbolName_;
+  SymbolOperand operandSymbol_{};
 };
 
 }  // namespace zolt

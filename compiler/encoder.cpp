@@ -16,8 +16,10 @@ void Compiler::Encode(const Instruction& instruction) {
   CutWord1();
   RequireWord(Word1, " has no operand");
   Word2 = CommWord1(LineText);
-  Value = instruction.operand == OperandKind::Scaled ? ToScaledInteger(Word2) : ToInteger(Word2);
-  Clamp(instruction.low, instruction.high, Word1, "operand", Word2);
+  Value = instruction.operand == OperandKind::Scaled ? ToScaledInteger(Word2, OperandSymbol())
+                                                     : ToInteger(Word2, OperandSymbol());
+  Clamp(instruction.low, instruction.high, Word1, "operand", Word2,
+        instruction.operand == OperandKind::Relative);
   switch (instruction.form) {
     case FieldForm::Direct:
       CodeWord = Pattern16(instruction.prefix + static_cast<std::uint32_t>(Value));
@@ -35,12 +37,21 @@ void Compiler::Encode(const Instruction& instruction) {
 }
 
 void Compiler::Clamp(std::int32_t low, std::int32_t high, std::string_view subject,
-                     std::string_view field, const std::string& text) {
+                     std::string_view field, const std::string& text, bool relative) {
   const std::int32_t bound = Value > high ? high : Value < low ? low : Value;
   if (bound == Value) return;
-  SoftError(std::string(subject) + " " + std::string(field) + " '" + text + "' gives " +
-            std::to_string(Value) + ", outside " + std::to_string(low) + " to " +
-            std::to_string(high) + "; " + std::to_string(bound) + " used");
+  const SymbolOperand* symbol = OperandSymbol();
+  std::string cause(subject);
+  if (symbol != nullptr && relative) {
+    cause.append(" target '").append(symbol->name).append("' is ");
+    cause.append(std::to_string(Value)).append(" words away");
+  } else {
+    cause.append(" ").append(field).append(" ").append(Quoted(text, symbol));
+    cause.append(" gives ").append(std::to_string(Value));
+  }
+  cause.append(", outside ").append(std::to_string(low)).append(" to ");
+  cause.append(std::to_string(high)).append("; ").append(std::to_string(bound)).append(" used");
+  SoftError(cause);
   Value = bound;
 }
 

@@ -4,24 +4,40 @@
 #include <cstring>
 #include <system_error>
 
+#include "file_system.h"
 #include "hard_error.h"
 
 namespace zolt {
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr std::size_t kFlushSize = 1 << 16;
 constexpr std::size_t kChunkSize = 1 << 16;
+// Far beyond any program of 32,767 lines; a larger "source" is a mistake
+// (a disk image, a device), not something to read into memory.
+constexpr std::uintmax_t kLargestSource = std::uintmax_t{256} << 20;
 
 std::string Reason() {
   return std::strerror(errno);
 }
 
-std::FILE* OpenFile(const std::filesystem::path& path, bool forWriting) {
-#ifdef _WIN32
-  return _wfopen(path.c_str(), forWriting ? L"wb" : L"rb");
-#else
-  return std::fopen(path.c_str(), forWriting ? "wb" : "rb");
-#endif
+// The path with its symbolic links followed as text, so that a link to a
+// file that does not exist yet still names that file.
+fs::path Resolved(fs::path path) {
+  std::error_code error;
+  for (int hops = 0; hops < 40 && fs::is_symlink(path, error); ++hops) {
+    const fs::path target = fs::read_symlink(path, error);
+    path = target.is_absolute() ? target : path.parent_path() / target;
+  }
+  const fs::path canonical = fs::weakly_canonical(path, error);
+  return error ? path.lexically_normal() : canonical;
+}
+
+// Whether two paths name one file: the same path, a link to it, a hard link.
+bool OneFile(const fs::path& a, const fs::path& b) {
+  std::error_code error;
+  return fs::equivalent(a, b, error) || Resolved(a) == Resolved(b);
 }
 
 }  // namespace
@@ -39,23 +55,42 @@ FileChannels::~FileChannels() {
   CloseAllAfterFailure();
 }
 
+std::string FileChannels::FullPath(const std::string& path) const {
+  if (path.empty()) throw HardError("no source is named: the path is empty");
+  const fs::path given = PathFromUtf8(path);
+  // Made absolute as text: "." parts and doubled separators go, ".." stays,
+  // since a link may stand before it.
+  fs::path full = given.is_absolute() ? fs::path() : fs::current_path();
+  for (const fs::path& part : given) {
+    if (!part.empty() && part != ".") full /= part;
+  }
+  return Utf8FromPath(full);
+}
+
 std::string FileChannels::Load(const std::string& path) {
-  const std::filesystem::path native = PathFromUtf8(path);
+  const fs::path native = PathFromUtf8(path);
   std::error_code ignored;
-  if (std::filesystem::is_directory(native, ignored)) {
+  if (fs::is_directory(native, ignored)) {
     throw HardError("cannot read '" + path + "': it is a directory");
   }
   std::FILE* file = OpenFile(native, false);
   if (file == nullptr) throw HardError("cannot open '" + path + "': " + Reason());
+  const FileKind kind = KindOf(file);
+  std::string refusal;
+  if (!kind.regular) refusal = "it is not a regular file but a device, a pipe or a socket";
+  if (kind.size > kLargestSource) refusal = "it is larger than 256 MiB";
+  if (!refusal.empty()) {
+    std::fclose(file);
+    throw HardError("cannot read '" + path + "': " + refusal);
+  }
   // Read straight into one string of the file's size (one byte more, to see
   // the end at once); a file that grows meanwhile, or has no size to tell,
-  // is read on to its end all the same.
-  std::error_code noSize;
-  const std::uintmax_t expected = std::filesystem::file_size(native, noSize);
-  std::string bytes(noSize ? kChunkSize : static_cast<std::size_t>(expected) + 1, '\0');
+  // is read on to its end all the same, up to the largest source.
+  std::string bytes(kind.size == 0 ? kChunkSize : static_cast<std::size_t>(kind.size) + 1, '\0');
   std::size_t size = 0;
   while (std::size_t got = std::fread(bytes.data() + size, 1, bytes.size() - size, file)) {
     size += got;
+    if (size > kLargestSource) break;
     if (size == bytes.size()) bytes.resize(bytes.size() * 2);
   }
   bytes.resize(size);
@@ -63,14 +98,28 @@ std::string FileChannels::Load(const std::string& path) {
   const std::string reason = failed ? Reason() : std::string();
   std::fclose(file);
   if (failed) throw HardError("cannot read '" + path + "': " + reason);
+  if (size > kLargestSource)
+    throw HardError("cannot read '" + path + "': it is larger than 256 MiB");
   sourcePath_ = path;
   return bytes;
 }
 
-bool FileChannels::NamesSource(const std::string& path) const {
-  if (path == sourcePath_) return true;
-  std::error_code ignored;
-  return std::filesystem::equivalent(PathFromUtf8(path), PathFromUtf8(sourcePath_), ignored);
+void FileChannels::CheckOutputs(const std::string& listing, const std::string& object) const {
+  const fs::path source = PathFromUtf8(sourcePath_);
+  for (const std::string& path : {listing, object}) {
+    const fs::path native = PathFromUtf8(path);
+    if (OneFile(native, source)) {
+      throw HardError("the output file '" + path + "' would overwrite the source");
+    }
+    std::error_code ignored;
+    if (IsSpecialFile(native) || fs::is_directory(native, ignored)) {
+      throw HardError("the output file '" + path + "' is not a regular file");
+    }
+  }
+  if (OneFile(PathFromUtf8(listing), PathFromUtf8(object))) {
+    throw HardError("the listing '" + listing + "' and the object file '" + object +
+                    "' are one file");
+  }
 }
 
 FileChannels::Output& FileChannels::OutputOf(Channel channel) {

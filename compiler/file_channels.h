@@ -25,7 +25,8 @@ class FileChannels : public Channels {
 #ifdef _WIN32
   std::string PathText(const std::string& utf8Path) const override;
 #endif
-  bool NamesSource(const std::string& path) const override;
+  std::string FullPath(const std::string& path) const override;
+  void CheckOutputs(const std::string& listing, const std::string& object) const override;
   void OpenForWriting(Channel channel, const std::string& path) override;
   void Write(Channel channel, std::string_view text) override;
   void CloseAll() override;

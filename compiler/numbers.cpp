@@ -24,8 +24,8 @@ int HexDigit(char c) {
   throw HardError("'" + std::string(text) + "' is not a number");
 }
 
-[[noreturn]] void OutOfRange(std::string_view text) {
-  throw HardError("'" + std::string(text) + "' is too large");
+[[noreturn]] void OutOfRange(std::string_view text, const SymbolOperand* symbol = nullptr) {
+  throw HardError(Quoted(text, symbol) + " is too large");
 }
 
 double ParseHex(std::string_view text, std::string_view digits) {
@@ -39,48 +39,92 @@ double ParseHex(std::string_view text, std::string_view digits) {
   return value;
 }
 
-// Checks the decimal form by hand: std::from_chars alone would accept "INF",
-// "NAN" and a lower-case exponent, none of which the language has.
-double ParseDecimal(std::string_view text) {
-  std::size_t i = 0;
+// A decimal number checked against the language's form by hand:
+// std::from_chars alone would accept "INF", "NAN" and a lower-case exponent,
+// none of which the language has.
+struct Decimal {
+  std::string_view text{};
   bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  const std::size_t mantissa = i;
-  std::size_t digits = 0;
-  while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+  // The digits and what follows them, without the sign: what from_chars reads.
+  std::string_view unsignedText{};
+  // Only digits, few enough to be exact in a double.
+  bool plainDigits = false;
+  // Its true value is 1 or more in size, so a value the reader cannot hold
+  // is too large; a smaller one can only be too tiny, which is 0.
+  bool atLeastOne = false;
+};
+
+// Adds a digit to a count that stops growing where no number could reach.
+int SaturatingDigits(int count, char digit) {
+  constexpr int kFar = 100000;
+  return count > kFar ? count : count * 10 + (digit - '0');
+}
+
+Decimal ReadDecimal(std::string_view text) {
+  Decimal number;
+  number.text = text;
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) number.negative = text[i++] == '-';
+  number.unsignedText = text.substr(i);
+  int digits = 0;
+  int wholeDigits = 0;
+  int firstNonZero = -1;
+  const auto digitsFrom = [&] {
+    for (; i < text.size() && IsDigit(text[i]); ++i, ++digits) {
+      if (firstNonZero < 0 && text[i] != '0') firstNonZero = digits;
+    }
+  };
+  digitsFrom();
+  wholeDigits = digits;
   if (i < text.size() && text[i] == '.') {
     ++i;
-    while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+    digitsFrom();
   }
   if (digits == 0) NotANumber(text);
-  bool tinyExponent = false;
+  int exponent = 0;
   if (i < text.size() && text[i] == 'E') {
     ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) tinyExponent = text[i++] == '-';
+    bool negativeExponent = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
     const std::size_t exponentDigits = i;
-    while (i < text.size() && IsDigit(text[i])) ++i;
+    for (; i < text.size() && IsDigit(text[i]); ++i) exponent = SaturatingDigits(exponent, text[i]);
     if (i == exponentDigits) NotANumber(text);
+    if (negativeExponent) exponent = -exponent;
   }
   if (i != text.size()) NotANumber(text);
+  number.plainDigits =
+      number.unsignedText.size() == static_cast<std::size_t>(digits) && digits <= 15;
+  number.atLeastOne = firstNonZero >= 0 && wholeDigits - 1 - firstNonZero + exponent >= 0;
+  return number;
+}
 
-  double value = 0;
-  // Plain digits, nearly every operand, convert exactly without the
-  // floating-point reader (up to 15 digits, all exact in a double).
-  if (text.size() - mantissa == digits && digits <= 15) {
+// The decimal as the nearest value of type T, rounded once from the digits
+// as written.
+template <typename T>
+T Convert(const Decimal& number) {
+  T value = 0;
+  if (number.plainDigits) {
+    // Nearly every operand: plain digits convert exactly, without the
+    // floating-point reader.
     std::int64_t whole = 0;
-    for (char c : text.substr(mantissa)) whole = whole * 10 + (c - '0');
-    value = static_cast<double>(whole);
-    return negative ? -value : value;
+    for (char c : number.unsignedText) whole = whole * 10 + (c - '0');
+    value = static_cast<T>(whole);
+  } else {
+    const std::string_view digits = number.unsignedText;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                              std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+      if (number.atLeastOne) OutOfRange(number.text);
+      value = 0;
+    } else if (error != std::errc() || end != digits.data() + digits.size()) {
+      NotANumber(number.text);
+    }
   }
-  const auto [end, error] = std::from_chars(text.data() + mantissa, text.data() + text.size(),
-                                            value, std::chars_format::general);
-  if (error == std::errc::result_out_of_range) {
-    if (!tinyExponent) OutOfRange(text);
-    value = 0;
-  } else if (error != std::errc() || end != text.data() + text.size()) {
-    NotANumber(text);
-  }
-  return negative ? -value : value;
+  return number.negative ? -value : value;
+}
+
+bool IsHex(std::string_view text) {
+  return text.size() >= 2 && text[0] == '&' && text[1] == 'H';
 }
 
 double RoundHalfEven(double value) {
@@ -89,34 +133,63 @@ double RoundHalfEven(double value) {
   return nearest;
 }
 
-std::int32_t RoundToInt32(double value, std::string_view text) {
+std::int32_t RoundToInt32(double value, std::string_view text, const SymbolOperand* symbol) {
   const double rounded = RoundHalfEven(value);
   if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
         rounded <= std::numeric_limits<std::int32_t>::max())) {
-    OutOfRange(text);
+    OutOfRange(text, symbol);
   }
   return static_cast<std::int32_t>(rounded);
 }
 
 }  // namespace
 
+// A symbol's value text is no number the user wrote: messages name the
+// symbol and the value it holds instead.
+std::string Quoted(std::string_view text, const SymbolOperand* symbol) {
+  std::string quoted(1, '\'');
+  if (symbol == nullptr) return quoted.append(text).append("'");
+  return quoted.append(symbol->name).append("' (").append(ExactText(symbol->value)).append(")");
+}
+
+void RequireNumber(std::string_view text) {
+  if (IsHex(text)) {
+    ParseHex(text, text.substr(2));
+  } else {
+    ReadDecimal(text);
+  }
+}
+
 double ParseNumber(std::string_view text) {
-  if (text.size() >= 2 && text[0] == '&' && text[1] == 'H') return ParseHex(text, text.substr(2));
-  return ParseDecimal(text);
+  if (IsHex(text)) return ParseHex(text, text.substr(2));
+  return Convert<double>(ReadDecimal(text));
 }
 
-std::int32_t ToInteger(std::string_view text) {
-  return RoundToInt32(ParseNumber(text), text);
+std::int32_t ToInteger(std::string_view text, const SymbolOperand* symbol) {
+  return RoundToInt32(ParseNumber(text), text, symbol);
 }
 
-std::int32_t ToScaledInteger(std::string_view text) {
-  return RoundToInt32(ParseNumber(text) * 10000.0, text);
+std::int32_t ToScaledInteger(std::string_view text, const SymbolOperand* symbol) {
+  return RoundToInt32(ParseNumber(text) * 10000.0, text, symbol);
 }
 
 float ToSingle(std::string_view text) {
-  const double value = ParseNumber(text);
-  if (std::fabs(value) > std::numeric_limits<float>::max()) OutOfRange(text);
-  return static_cast<float>(value);
+  if (IsHex(text)) return static_cast<float>(ParseHex(text, text.substr(2)));
+  return Convert<float>(ReadDecimal(text));
+}
+
+std::string ExactText(float value) {
+  std::array<char, 32> buffer{};
+  constexpr float kWholeDigits = 1e18F;
+  const auto result = std::trunc(value) == value && std::fabs(value) < kWholeDigits
+                          ? std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                          static_cast<std::int64_t>(value))
+                          : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  std::string text(buffer.data(), result.ptr);
+  for (char& c : text) {
+    if (c == 'e') c = 'E';
+  }
+  return text;
 }
 
 std::string ValueText(float value) {

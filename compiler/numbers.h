@@ -11,17 +11,39 @@ namespace zolt {
 // hexadecimal digits read unsigned. Anything else is a hard error.
 double ParseNumber(std::string_view text);
 
-// The number rounded to a 32-bit integer, halves to even.
-std::int32_t ToInteger(std::string_view text);
+// A symbol that stood for an operand: messages name it and its value rather
+// than the value text it gave.
+struct SymbolOperand {
+  std::string_view name;
+  float value;
+};
+
+// How messages name a number: 'TEXT' as written, or 'NAME' (VALUE) for a
+// symbol, with the value as the symbol holds it.
+std::string Quoted(std::string_view text, const SymbolOperand* symbol);
+
+// Checks that the text is a number, without regard to its size.
+void RequireNumber(std::string_view text);
+
+// The number rounded to a 32-bit integer, halves to even. A value beyond the
+// range, whatever its form, is a hard error; a value too tiny for a double
+// is 0.
+std::int32_t ToInteger(std::string_view text, const SymbolOperand* symbol = nullptr);
 
 // The number times 10000, rounded the same way: operands counted in 0.0001s.
-std::int32_t ToScaledInteger(std::string_view text);
+std::int32_t ToScaledInteger(std::string_view text, const SymbolOperand* symbol = nullptr);
 
-// The nearest single-precision value, as symbol values are held.
+// The written number rounded once to the nearest single-precision value, as
+// symbol values are held; only a value that rounds past the largest one is
+// too large.
 float ToSingle(std::string_view text);
 
 // A symbol value written with seven significant digits; always reads back
 // through ParseNumber to the same single-precision value.
 std::string ValueText(float value);
+
+// A symbol value as it is held, for messages: whole values as plain digits,
+// others in the shortest form that reads back the same.
+std::string ExactText(float value);
 
 }  // namespace zolt

@@ -1,5 +1,7 @@
 #include "run.h"
 
+#include <exception>
+#include <new>
 #include <utility>
 
 #include "hard_error.h"
@@ -9,16 +11,22 @@ namespace zolt {
 RunOutcome Run(Compiler& compiler, Channels& channels, const std::string& path) {
   RunOutcome outcome;
   try {
-    compiler.FileName = path;
+    compiler.FileName = channels.FullPath(path);
     compiler.ReadSource(channels);
     // Compile closes every channel as it finishes.
     outcome.caption = compiler.Compile(channels);
     outcome.completed = true;
   } catch (const HardError& error) {
-    channels.CloseAllAfterFailure();
     outcome.cause = error.what();
     outcome.line = error.Line();
+  } catch (const std::bad_alloc&) {
+    outcome.cause = "there is not enough memory for this source";
+  } catch (const std::exception& error) {
+    // A failure of the system underneath (the file system, the library):
+    // the run ends like any other failed run, and the next one goes on.
+    outcome.cause = error.what();
   }
+  if (!outcome.completed) channels.CloseAllAfterFailure();
   return outcome;
 }
 

@@ -33,8 +33,21 @@ inline bool IsAllBlank(std::string_view text) {
 // The prepared line: upper-cased, leading spaces (not tabs) removed.
 void PrepareLine(std::string_view source, std::string& prepared);
 
+// The characters that end a folder's name in a path.
+inline bool IsPathSeparator(char c) {
+#ifdef _WIN32
+  return c == '/' || c == '\\' || c == ':';
+#else
+  return c == '/';
+#endif
+}
+
 // The path with its last three characters removed, counting UTF-8 characters,
-// not bytes, so a Chinese file name loses whole characters.
+// not bytes, so a Chinese file name loses whole characters; a byte outside a
+// valid sequence counts as one character.
 std::string DropLastThreeCharacters(const std::string& path);
+
+// How many characters, counted the same way, the path's file name has.
+std::size_t FileNameCharacters(std::string_view path);
 
 }  // namespace zolt

@@ -26,12 +26,16 @@ std::string Compiler::CommWord(std::string& text) {
 
 std::string Compiler::CommWord1(std::string& text) {
   std::string word = CommWord(text);
+  operandIsSymbol_ = false;
   if (LooksLikeLiteral(word)) return word;
   const std::optional<float> value = Symbols.Find(word);
   if (!value) {
     SoftError("'" + word + "' is not a defined symbol; 0 used");
     return "0";
   }
+  operandIsSymbol_ = true;
+  operandSymbolName_ = word;
+  operandSymbol_ = {operandSymbolName_, *value};
   const Instruction* instruction = FindInstruction(Word1);
   if (instruction != nullptr && instruction->operand == OperandKind::Relative) {
     return ValueText(*value - static_cast<float>(Address));

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,8 +24,8 @@ constexpr uid_t kNobody = 65534;
   _exit(127);
 }
 
-void Redirect(int stream, const std::string& path) {
-  const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+void Redirect(int stream, const std::string& path, int flags = O_WRONLY | O_CREAT | O_TRUNC) {
+  const int file = open(path.c_str(), flags, 0600);
   if (file < 0 || dup2(file, stream) < 0) Fail("redirect");
   close(file);
 }
@@ -68,9 +69,13 @@ ProcessResult RunZoltasm(const std::vector<std::string>& arguments, const Proces
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("cannot start zoltasm");
   if (child == 0) {
+    Redirect(STDIN_FILENO, "/dev/null", O_RDONLY);
     Redirect(STDOUT_FILENO, outPath);
     Redirect(STDERR_FILENO, errPath);
     if (!options.folder.empty() && chdir(options.folder.c_str()) != 0) Fail("chdir");
+    if (options.removeFolder && rmdir(options.folder.c_str()) != 0) Fail("rmdir");
+    const rlimit memory{options.memory, options.memory};
+    if (options.memory != 0 && setrlimit(RLIMIT_AS, &memory) != 0) Fail("setrlimit");
     if (options.account == Account::Unprivileged && DropsPrivileges()) {
       if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
         Fail("drop privileges");

@@ -30,12 +30,16 @@ bool DropsPrivileges();
 struct ProcessOptions {
   // The working folder; the test's own when empty.
   std::filesystem::path folder{};
+  // Removes the (empty) working folder once the process stands in it.
+  bool removeFolder = false;
   Account account = Account::Current;
+  // The most address space the process may take, in bytes; 0 for no limit.
+  std::size_t memory = 0;
   int seconds = 60;
 };
 
-// Runs the zoltasm built with the tests, with these arguments. Every test
-// starts zoltasm through here.
+// Runs the zoltasm built with the tests, with these arguments and nothing on
+// standard input. Every test starts zoltasm through here.
 ProcessResult RunZoltasm(const std::vector<std::string>& arguments,
                          const ProcessOptions& options = {});
 

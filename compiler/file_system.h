@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+
+namespace zolt {
+
+// The few file operations that differ between Linux and Windows.
+
+// Opens a file for reading, or creates or empties it for writing; never
+// waits for a pipe's other end. nullptr with errno set when it cannot.
+std::FILE* OpenFile(const std::filesystem::path& path, bool forWriting);
+
+// What an open file is: a regular file on a disk (with its size), or
+// something else: a device, a pipe or a socket.
+struct FileKind {
+  bool regular = false;
+  std::uintmax_t size = 0;
+};
+FileKind KindOf(std::FILE* file);
+
+// Whether a device, a pipe or a socket stands at path (Windows' reserved
+// names such as CON and NUL among them).
+bool IsSpecialFile(const std::filesystem::path& path);
+
+}  // namespace zolt
