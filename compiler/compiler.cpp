@@ -46,12 +46,6 @@ const std::string& Compiler::SourceLine(int index) const {
   return slot < sourceLines_.size() ? sourceLines_[slot] : kNeverRead;
 }
 
-std::string& Compiler::SourceLine(int index) {
-  const std::size_t slot = SourceSlot(index);
-  if (slot >= sourceLines_.size()) sourceLines_.resize(slot + 1);
-  return sourceLines_[slot];
-}
-
 void Compiler::ReadSource(Channels& channels) {
   channels.OpenForReading(FileName);
   LineCount = 0;

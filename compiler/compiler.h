@@ -38,8 +38,8 @@ class Compiler {
   // symbol's value, or for a relative jump the distance from Address.
   std::string CommWord1(std::string& text);
 
+  // Entry index of SourceLines; a line no run has read is empty.
   const std::string& SourceLine(int index) const;
-  std::string& SourceLine(int index);
 
   SymbolTable Symbols;
   std::int16_t LineCount = 0;

@@ -128,8 +128,6 @@ FileChannels::Output& FileChannels::OutputOf(Channel channel) {
 
 void FileChannels::OpenForWriting(Channel channel, const std::string& path) {
   Output& output = OutputOf(channel);
-  const std::string earlier = Close(output);
-  if (!earlier.empty()) throw HardError(earlier);
   output.file = OpenFile(PathFromUtf8(path), true);
   if (output.file == nullptr) throw HardError("cannot create '" + path + "': " + Reason());
   output.path = path;

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 
 #include "compiler.h"
 #include "hard_error.h"
@@ -54,9 +53,9 @@ TEST(ContextReuse, LinesNoRunHasReadAreEmptyUpToTheLastSlot) {
   RunInMemory(compiler, "prog.ZOL", "NOP\nHALT\nEND\n");
   RunInMemory(compiler, "prog.ZOL", "NOP\n");
   EXPECT_EQ(compiler.SourceLine(1), "HALT") << "kept from the longer file";
-  EXPECT_EQ(std::as_const(compiler).SourceLine(3), "");
-  EXPECT_EQ(std::as_const(compiler).SourceLine(Compiler::kSourceSize - 1), "");
-  EXPECT_THROW(std::as_const(compiler).SourceLine(Compiler::kSourceSize), HardError);
+  EXPECT_EQ(compiler.SourceLine(3), "");
+  EXPECT_EQ(compiler.SourceLine(Compiler::kSourceSize - 1), "");
+  EXPECT_THROW(compiler.SourceLine(Compiler::kSourceSize), HardError);
   EXPECT_THROW(compiler.SourceLine(-1), HardError);
 }
 

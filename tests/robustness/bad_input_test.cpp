@@ -332,6 +332,19 @@ std::vector<Row> Rows() {
                "cannot write '{dir}/disk/prog.lst': No space left on device"),
        {"disk", "disk/prog.ZOL", "disk/prog.lst", "disk/prog.obj"}},
 
+      // Here all of it fits the write buffers, so the disk fills up only as
+      // the run closes its files: still a failed run, with no line to blame.
+      {"FullDiskAtTheEnd",
+       Files([](BadInput& t) {
+         if (!t.MountSmallDisk("disk", 16 << 10)) return std::vector<std::string>{};
+         return std::vector{t.Write("disk/prog.ZOL", Repeat("NOP\n", 1000))};
+       }),
+       kFailed,
+       "",
+       Failure("{dir}/disk/prog.ZOL",
+               "cannot write '{dir}/disk/prog.lst': No space left on device"),
+       {"disk", "disk/prog.ZOL", "disk/prog.lst", "disk/prog.obj"}},
+
       // Paths whose outputs would land elsewhere than beside the source.
       {"NameOfTwoCharacters",
        Files([](BadInput& t) {
