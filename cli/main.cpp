@@ -77,6 +77,9 @@ int RunZoltasm(const std::vector<std::string>& arguments) {
       return kClean;
     } else if (options && argument == "--quiet") {
       quiet = true;
+    } else if (options && argument == "--lsp") {
+      std::cerr << "zoltasm: --lsp takes no other argument\n" << kUsage;
+      return kFailed;
     } else if (options && argument.starts_with("-") && argument.size() > 1) {
       std::cerr << "zoltasm: unknown option '" << argument << "'\n" << kUsage;
       return kFailed;
