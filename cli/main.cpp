@@ -10,6 +10,7 @@
 #include "compiler.h"
 #include "file_channels.h"
 #include "run.h"
+#include "session.h"
 #include "zoltasm.h"
 
 namespace {
@@ -20,11 +21,13 @@ constexpr int kFailed = 2;
 
 constexpr std::string_view kUsage =
     "usage: zoltasm [--quiet] SOURCE...\n"
+    "       zoltasm --lsp\n"
     "\n"
     "Assembles each ZOLT source and writes its listing (.lst) and object file\n"
     "(.obj) beside it, replacing the last three characters of the path.\n"
     "\n"
     "  --quiet    do not report the lines in error, only failures\n"
+    "  --lsp      serve editors as a language server on standard input and output\n"
     "  --help     show this text\n"
     "  --version  show the version\n"
     "\n"
@@ -51,7 +54,12 @@ int Assemble(zolt::Compiler& compiler, const std::string& source, bool quiet) {
 
 }  // namespace
 
+bool ServesLanguage(const std::vector<std::string>& arguments) {
+  return arguments.size() == 1 && arguments[0] == "--lsp";
+}
+
 int RunZoltasm(const std::vector<std::string>& arguments) {
+  if (ServesLanguage(arguments)) return zolt::lsp::Serve(std::cin, std::cout);
   bool quiet = false;
   std::vector<std::string> sources;
   bool options = true;
@@ -66,6 +74,9 @@ int RunZoltasm(const std::vector<std::string>& arguments) {
       return kClean;
     } else if (options && argument == "--quiet") {
       quiet = true;
+    } else if (options && argument == "--lsp") {
+      std::cerr << "zoltasm: --lsp takes no other argument\n" << kUsage;
+      return kFailed;
     } else if (options && argument.starts_with("-") && argument.size() > 1) {
       std::cerr << "zoltasm: unknown option '" << argument << "'\n" << kUsage;
       return kFailed;

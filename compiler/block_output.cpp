@@ -48,6 +48,7 @@ int Compiler::BlockPass2(Channels& channels) {
   CutWord1();
   RequireWord("BOUT has no count");
   Word2 = CommWord1(LineText);
+  if (Observer != nullptr) ReportOperand(Word2, &header);
   Advance(1);
   RequireLiteral(Word2);
   const std::int32_t length = ToInteger(Word2);
@@ -65,6 +66,7 @@ int Compiler::BlockPass2(Channels& channels) {
     PrepareLine(bout + j);
     RequireWord("the BOUT data line is empty");
     Word1 = CommWord1(LineText);
+    if (Observer != nullptr) ReportOperand(Word1, nullptr);
     Value = ToInteger(Word1, OperandSymbol());
     Clamp(kDataLow, kDataHigh, "BOUT", "data", Word1);
     if (Value > 32767) Value -= 65536;

@@ -125,6 +125,7 @@ void Compiler::Pass1() {
     Word1 = CommWord(LineText);
     if (IsLabel(Word1)) {
       DefineLabel();
+      if (Observer != nullptr) ReportLabel();
       continue;
     }
     const Instruction* instruction = FindInstruction(Word1);
@@ -156,7 +157,11 @@ void Compiler::DefineEquSymbol() {
   LineText.erase(0, Word2.size());
   RequireWord("EQU has no value");
   Word2 = CommWord(LineText);
-  Symbols.Define(Word1, ToSingle(Word2));
+  const float value = ToSingle(Word2);
+  Symbols.Define(Word1, value);
+  if (Observer != nullptr) {
+    Observer->SymbolDefined(Word1, value, RunObserver::SymbolKind::Equ, lineIndex_ + 1);
+  }
 }
 
 void Compiler::RequireWord(std::string_view cause, std::string_view causeEnd) const {

@@ -9,6 +9,7 @@
 #include "diagnostic.h"
 #include "instruction_set.h"
 #include "numbers.h"
+#include "run_observer.h"
 #include "symbol_table.h"
 
 namespace zolt {
@@ -61,6 +62,10 @@ class Compiler {
   // The soft errors of the last run, one entry per source line in error.
   std::vector<Diagnostic> Diagnostics;
 
+  // Told where symbols, operands and words are as the run goes (an editor's
+  // language server); none by default.
+  RunObserver* Observer = nullptr;
+
   // The encoding step of one instruction line: Word1 and LineText hold the
   // prepared line, ListAddress its address.
   void Encode(const Instruction& instruction);
@@ -90,6 +95,9 @@ class Compiler {
     return operandIsSymbol_ ? &operandSymbol_ : nullptr;
   }
   void SoftError(const std::string& cause);
+  void ReportLabel();
+  // LineText begins with the operand word that gave value.
+  void ReportOperand(std::string_view value, const Instruction* instruction);
 
   void WriteTextLine(Channels& channels);
   void WriteOneWord(Channels& channels);

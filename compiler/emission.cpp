@@ -17,6 +17,8 @@ void Compiler::WriteOneWord(Channels& channels) {
   lineBuffer_.clear();
   AppendObjectLine(lineBuffer_, CodeWord);
   channels.Write(Channel::Object, lineBuffer_);
+  if (Observer != nullptr)
+    Observer->WordsListed(lineIndex_ + 1, ListAddress, CodeWord, std::nullopt);
 }
 
 void Compiler::Emit(Channels& channels) {
@@ -32,6 +34,7 @@ void Compiler::WriteTwoWords(Channels& channels) {
   lineBuffer_.clear();
   AppendObjectLine(lineBuffer_, CodeWord, CodeWord2);
   channels.Write(Channel::Object, lineBuffer_);
+  if (Observer != nullptr) Observer->WordsListed(lineIndex_ + 1, ListAddress, CodeWord, CodeWord2);
 }
 
 void Compiler::EndOfLine(Channels& channels) {

@@ -16,6 +16,7 @@ void Compiler::Encode(const Instruction& instruction) {
   CutWord1();
   RequireWord(Word1, " has no operand");
   Word2 = CommWord1(LineText);
+  if (Observer != nullptr) ReportOperand(Word2, &instruction);
   Value = instruction.operand == OperandKind::Scaled ? ToScaledInteger(Word2, OperandSymbol())
                                                      : ToInteger(Word2, OperandSymbol());
   Clamp(instruction.low, instruction.high, Word1, "operand", Word2,

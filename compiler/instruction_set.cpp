@@ -39,4 +39,8 @@ const Instruction* FindInstruction(std::string_view word) {
   return nullptr;
 }
 
+std::span<const Instruction> Instructions() {
+  return kInstructions;
+}
+
 }  // namespace zolt

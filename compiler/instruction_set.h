@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace zolt {
@@ -34,5 +35,8 @@ struct Instruction {
 
 // The row for a first word that is exactly a mnemonic, or nullptr.
 const Instruction* FindInstruction(std::string_view word);
+
+// Every row, for editors that offer the mnemonics.
+std::span<const Instruction> Instructions();
 
 }  // namespace zolt

@@ -10,11 +10,7 @@ work="$2"
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$here/../.."
 
-mkdir -p "$work"
-if ! cmp -s "$here/package-lock.json" "$work/package-lock.json" || [ ! -d "$work/node_modules" ]; then
-  cp "$here/package.json" "$here/package-lock.json" "$work/"
-  (cd "$work" && npm ci --no-audit --no-fund --loglevel=error)
-fi
+"$here/npm-ci.sh" "$here" "$work"
 
 shopt -s nullglob
 sources=("$here"/all_forms.ZOL "$root"/examples/*.ZOL "$root"/tests/cases/*.zol)

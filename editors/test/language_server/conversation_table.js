@@ -1,0 +1,284 @@
+'use strict';
+// The conversation with `zoltasm --lsp`, one row a message: what is sent and
+// the fragments the reply must hold. A row sends a request (its reply must
+// hold `result`, or `error`), a notification (with `publishes`: the
+// diagnostics it must bring), or raw bytes (their error reply). Methods come
+// from the protocol package, so a misspelt method name cannot pass.
+
+const lsp = require('vscode-languageserver-protocol');
+
+const uri = 'file:///work/demo.ZOL';
+const doc = { uri };
+
+// Line numbers below are 0-based, as the protocol counts them.
+const program = (line5, line10) =>
+  [
+    '; every feature of the server', // 0
+    'COUNT EQU 10', // 1
+    'NOP', // 2: address 0
+    'LOOP:', // 3: LOOP = 1
+    'GOTO LOOP', // 4: address 1, B800 1
+    line5, // 5: address 3 once it is a statement
+    'DJNZI LOOP', // 6: address 4, distance -4, D404
+    'BOUT 2', // 7: address 5, E802
+    'LOOP', // 8: data word LOOP
+    '  COUNT ; data word COUNT', // 9
+    line10, // 10: address 8
+    '循环:', // 11: a label of two UTF-16 units, six bytes; = 9
+    'GOTO 循环', // 12
+    'END',
+  ].join('\r\n');
+
+const at = (line, character) => ({ textDocument: doc, position: { line, character } });
+const range = (line, start, end) => ({
+  start: { line, character: start },
+  end: { line, character: end },
+});
+const markdown = (value) => ({ contents: { kind: 'markdown', value } });
+const error = (line, message) => ({
+  range: { start: { line, character: 0 } },
+  severity: 1,
+  message,
+});
+const change = (version, text) => ({
+  textDocument: { uri, version },
+  contentChanges: [{ text }],
+});
+const frame = (body) => `Content-Length: ${Buffer.byteLength(body)}\r\n\r\n${body}`;
+
+module.exports = [
+  {
+    what: 'a request before initialize',
+    request: lsp.HoverRequest.type,
+    params: at(0, 0),
+    error: { code: lsp.ErrorCodes.ServerNotInitialized },
+  },
+  {
+    what: 'initialize',
+    request: lsp.InitializeRequest.type,
+    params: { processId: null, rootUri: null, capabilities: {} },
+    result: {
+      capabilities: {
+        positionEncoding: 'utf-16',
+        textDocumentSync: { openClose: true, change: lsp.TextDocumentSyncKind.Full },
+        hoverProvider: true,
+        definitionProvider: true,
+        referencesProvider: true,
+        documentSymbolProvider: true,
+        completionProvider: {},
+      },
+      serverInfo: { name: 'zoltasm' },
+    },
+  },
+  { what: 'initialized', notify: lsp.InitializedNotification.type, params: {} },
+  {
+    what: 'open a program with two lines in error',
+    notify: lsp.DidOpenTextDocumentNotification.type,
+    params: {
+      textDocument: { uri, languageId: 'zolt', version: 1, text: program('N=5', 'DL 300') },
+    },
+    publishes: {
+      uri,
+      version: 1,
+      diagnostics: [
+        error(5, "'N=5' is not a statement"),
+        error(10, "DL operand '300' gives 300, outside 1 to 255; 255 used"),
+      ],
+    },
+  },
+  {
+    what: 'a change that fixes both',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(2, program('N= 5', 'DL 30')),
+    publishes: { uri, version: 2, diagnostics: [] },
+  },
+  {
+    what: 'a change that stops the run',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(3, program('N= 5', 'DL')),
+    publishes: { version: 3, diagnostics: [error(10, '文件不能打开! DL has no operand')] },
+  },
+  {
+    what: 'a change that fixes it again',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(4, program('N= 5', 'DL 30')),
+    publishes: { version: 4, diagnostics: [] },
+  },
+  {
+    what: 'hover on a statement',
+    request: lsp.HoverRequest.type,
+    params: at(4, 1),
+    result: markdown('**address** 1 · **code** `B800 1`\n\n**operand** `LOOP` = 1'),
+  },
+  {
+    what: 'hover on a jump',
+    request: lsp.HoverRequest.type,
+    params: at(6, 0),
+    result: markdown('**address** 4 · **code** `D404`\n\n**distance** -4 to `LOOP`'),
+  },
+  {
+    what: 'hover on a label in an operand',
+    request: lsp.HoverRequest.type,
+    params: at(4, 7),
+    result: {
+      ...markdown('**LOOP**: label at word address 1, defined on line 4'),
+      range: range(4, 5, 9),
+    },
+  },
+  {
+    what: 'hover on an EQU name in a data line',
+    request: lsp.HoverRequest.type,
+    params: at(9, 4),
+    result: markdown('**COUNT**: EQU, value 10, defined on line 2'),
+  },
+  {
+    what: 'hover counts UTF-16 units',
+    request: lsp.HoverRequest.type,
+    params: at(12, 6),
+    result: { ...markdown('label at word address 9'), range: range(12, 5, 7) },
+  },
+  {
+    what: 'definition of a label',
+    request: lsp.DefinitionRequest.type,
+    params: at(4, 9),
+    result: { uri, range: range(3, 0, 4) },
+  },
+  {
+    what: 'definition from a data line',
+    request: lsp.DefinitionRequest.type,
+    params: at(9, 2),
+    result: { uri, range: range(1, 0, 5) },
+  },
+  {
+    what: 'definition of a label of Chinese characters',
+    request: lsp.DefinitionRequest.type,
+    params: at(12, 7),
+    result: { uri, range: range(11, 0, 2) },
+  },
+  {
+    what: 'no definition on a mnemonic',
+    request: lsp.DefinitionRequest.type,
+    params: at(2, 1),
+    result: null,
+  },
+  {
+    what: 'references from the definition',
+    request: lsp.ReferencesRequest.type,
+    params: { ...at(3, 2), context: { includeDeclaration: true } },
+    result: [
+      { uri, range: range(3, 0, 4) },
+      { uri, range: range(4, 5, 9) },
+      { uri, range: range(6, 6, 10) },
+      { uri, range: range(8, 0, 4) },
+    ],
+  },
+  {
+    what: 'the outline',
+    request: lsp.DocumentSymbolRequest.type,
+    params: { textDocument: doc },
+    result: [
+      {
+        name: 'COUNT',
+        kind: lsp.SymbolKind.Constant,
+        detail: 'EQU 10',
+        selectionRange: range(1, 0, 5),
+      },
+      { name: 'LOOP', kind: lsp.SymbolKind.Function, selectionRange: range(3, 0, 4) },
+      { name: '循环', kind: lsp.SymbolKind.Function, selectionRange: range(11, 0, 2) },
+    ],
+  },
+  {
+    what: 'completion at the start of a statement',
+    request: lsp.CompletionRequest.type,
+    params: at(2, 1),
+    result: {
+      including: [
+        { label: 'SET', kind: lsp.CompletionItemKind.Keyword },
+        { label: 'DJNZI', detail: 'distance -1023 to 1023' },
+        { label: 'BOUT' },
+      ],
+    },
+  },
+  {
+    what: 'completion after a mnemonic',
+    request: lsp.CompletionRequest.type,
+    params: at(4, 5),
+    result: [
+      { label: 'COUNT', kind: lsp.CompletionItemKind.Constant },
+      { label: 'LOOP', kind: lsp.CompletionItemKind.Function },
+      { label: '循环' },
+    ],
+  },
+  {
+    what: 'a body that is not JSON',
+    raw: frame('{"jsonrpc": "2.0", "id": 1, "method"'),
+    id: null,
+    error: { code: lsp.ErrorCodes.ParseError },
+  },
+  {
+    what: 'a header without Content-Length',
+    raw: 'Content-Type: application/vscode-jsonrpc\r\n\r\n',
+    id: null,
+    error: { code: lsp.ErrorCodes.ParseError },
+  },
+  {
+    what: 'a request without a method',
+    raw: frame('{"jsonrpc": "2.0", "id": "no method", "params": {}}'),
+    id: 'no method',
+    error: { code: lsp.ErrorCodes.InvalidRequest },
+  },
+  {
+    what: 'an unknown method',
+    request: new lsp.RequestType('zolt/unknown'),
+    params: {},
+    error: { code: lsp.ErrorCodes.MethodNotFound },
+  },
+  {
+    what: 'a position of the wrong type',
+    request: lsp.HoverRequest.type,
+    params: { textDocument: doc, position: { line: 'four', character: 0 } },
+    error: { code: lsp.ErrorCodes.InvalidParams },
+  },
+  {
+    what: 'a line number that is no whole number',
+    request: lsp.HoverRequest.type,
+    params: at(1e300, 0),
+    error: { code: lsp.ErrorCodes.InvalidParams },
+  },
+  {
+    what: 'a position past the end of the text',
+    request: lsp.HoverRequest.type,
+    params: at(400, 900),
+    result: null,
+  },
+  {
+    what: 'a text that is no program only gets a diagnostic',
+    notify: lsp.DidOpenTextDocumentNotification.type,
+    params: {
+      textDocument: {
+        uri: 'file:///work/bytes.ZOL',
+        languageId: 'zolt',
+        version: 1,
+        text: '\0\u0001\u00ff\t~\r\r\n\u0007 EQU &hZZ',
+      },
+    },
+    publishes: {
+      uri: 'file:///work/bytes.ZOL',
+      diagnostics: [error(2, "文件不能打开! '&HZZ' is not a number")],
+    },
+  },
+  {
+    what: 'closing a document clears its diagnostics',
+    notify: lsp.DidCloseTextDocumentNotification.type,
+    params: { textDocument: { uri: 'file:///work/bytes.ZOL' } },
+    publishes: { uri: 'file:///work/bytes.ZOL', diagnostics: [] },
+  },
+  { what: 'shutdown', request: lsp.ShutdownRequest.type, params: undefined, result: null },
+  {
+    what: 'a request after shutdown',
+    request: lsp.HoverRequest.type,
+    params: at(4, 1),
+    error: { code: lsp.ErrorCodes.InvalidRequest },
+  },
+  { what: 'exit', notify: lsp.ExitNotification.type, params: undefined, exits: 0 },
+];

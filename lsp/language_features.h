@@ -1,0 +1,18 @@
+#pragma once
+
+#include "document.h"
+#include "protocol.h"
+
+namespace zolt::lsp {
+
+// What the editor shows of a document's latest run; each returns the result
+// the protocol expects for its request (or the diagnostics of a
+// textDocument/publishDiagnostics notification).
+Json Diagnostics(const Document& document);
+Json Hover(const Document& document, Place place);
+Json Definition(const Document& document, Place place);
+Json References(const Document& document, Place place, bool withDefinition);
+Json DocumentSymbols(const Document& document);
+Json Completion(const Document& document, Place place);
+
+}  // namespace zolt::lsp

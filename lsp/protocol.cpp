@@ -1,0 +1,44 @@
+#include "protocol.h"
+
+#include <algorithm>
+#include <string>
+
+namespace zolt::lsp {
+namespace {
+
+Json PositionOf(const Document& document, int line, std::size_t column) {
+  return {{"line", line}, {"character", document.text.Character(line, column, document.encoding)}};
+}
+
+// A whole number of the client's; any other number would not convert safely.
+std::int64_t Whole(const Json& position, const char* name) {
+  const Json& number = position.at(name);
+  if (!number.is_number_integer())
+    throw InvalidParams(std::string(name) + " is not a whole number");
+  return number.get<std::int64_t>();
+}
+
+}  // namespace
+
+// A line past the text stands for none, a character past the line's end for the end.
+Place PlaceOf(const Document& document, const Json& position) {
+  const std::int64_t line = Whole(position, "line");
+  const int index = line >= 0 && line < document.text.Count() ? static_cast<int>(line) : -1;
+  const std::int64_t character = std::max<std::int64_t>(0, Whole(position, "character"));
+  return {index, document.text.ByteColumn(index, character, document.encoding)};
+}
+
+Json RangeOf(const Document& document, int line, WordSpan span) {
+  return {{"start", PositionOf(document, line, span.start)},
+          {"end", PositionOf(document, line, span.end)}};
+}
+
+Json LineRangeOf(const Document& document, int line) {
+  return RangeOf(document, line, {0, document.text.Line(line).size()});
+}
+
+Json LocationOf(const Document& document, int line, WordSpan span) {
+  return {{"uri", document.uri}, {"range", RangeOf(document, line, span)}};
+}
+
+}  // namespace zolt::lsp

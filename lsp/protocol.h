@@ -1,0 +1,26 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+
+#include "document.h"
+#include "word_at.h"
+
+namespace zolt::lsp {
+
+using Json = nlohmann::json;
+
+// Parameters of the right JSON types that still make no sense to the server.
+class InvalidParams : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The protocol's shapes of places: reading a client's position, writing
+// positions, ranges and locations of a document.
+Place PlaceOf(const Document& document, const Json& position);
+Json RangeOf(const Document& document, int line, WordSpan span);
+Json LineRangeOf(const Document& document, int line);
+Json LocationOf(const Document& document, int line, WordSpan span);
+
+}  // namespace zolt::lsp
