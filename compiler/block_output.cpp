@@ -38,7 +38,7 @@ int Compiler::BlockPass1() {
   const std::int32_t length = DataLines(Word2);
   Advance(1);
   if (length == 0) return 0;
-  Address = Add16(Address, length, "the program passes address 32767");
+  Address = Add16(Address, length, "the program runs past address 32766");
   return length;
 }
 

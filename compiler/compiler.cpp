@@ -115,7 +115,7 @@ void Compiler::CutWord1() {
 }
 
 void Compiler::Advance(std::int16_t words) {
-  Address = Add16(Address, words, "the program passes address 32767");
+  Address = Add16(Address, words, "the program runs past address 32766");
 }
 
 void Compiler::Pass1() {

@@ -52,7 +52,7 @@ TEST(LargePrograms, EndAtAddress32766OrFailInPass1) {
       EXPECT_EQ(LastLine(run.listing), row.lastLine);
       continue;
     }
-    EXPECT_EQ(run.outcome.cause, "the program passes address 32767");
+    EXPECT_EQ(run.outcome.cause, "the program runs past address 32766");
     EXPECT_EQ(run.outcome.line, row.failureLine);
     EXPECT_EQ(run.listing, kHeader) << "pass 1 writes nothing";
     EXPECT_EQ(run.object, "");
