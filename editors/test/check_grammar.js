@@ -3,7 +3,8 @@
 // comment, label, mnemonic, symbol definition and operand lands in its scope,
 // that the Sublime copy of the grammar is current, that every copy of the
 // mnemonic list matches the compiler's instruction table, and that the problem
-// matcher of the VS Code task reads zoltasm's messages.
+// matchers of the VS Code extension and of its sample task read zoltasm's
+// messages, with a line number and without.
 //   node check_grammar.js ZOLTASM VIM_DIR SOURCE...
 // VIM_DIR receives the sources and spans for the Vim check (check_vim.vim).
 
@@ -122,42 +123,72 @@ function checkSublimeCopy() {
   }
 }
 
-// The line numbers of the messages that name one, read without the matcher.
-function linesNamedIn(messages) {
-  return messages.map((m) => /:(\d+): error: /.exec(m)).filter(Boolean).map((m) => Number(m[1]));
+// Where a message of zoltasm on SOURCE points, read without the matchers: a
+// line number (FILE:LINE: error: CAUSE), null for the whole file (FILE: error:
+// CAUSE, a run that stops before any line), undefined for a message that is
+// not about SOURCE.
+function locationIn(message, source) {
+  if (!message.startsWith(`${source}:`)) return undefined;
+  const rest = message.slice(source.length);
+  if (rest.startsWith(': error: ')) return null;
+  const m = /^:(\d+): error: /.exec(rest);
+  return m ? Number(m[1]) : undefined;
 }
 
-// Runs zoltasm on a source with two lines in error and on every given source,
-// and reads its messages with the problem matchers of the extension and of
-// the sample task.
+// Runs zoltasm on sources with lines in error, on one that stops at a line,
+// on one that cannot be opened and on every given source, and reads its
+// messages with the problem matchers of the extension and with those of the
+// sample task: in each of the two, every message must be taken by exactly one
+// matcher, with its file and its line, or as about the whole file.
 function checkProblemMatchers(zoltasm, sources) {
   const task = JSON.parse(fs.readFileSync(path.join(editors, 'vscode', 'tasks.json')));
-  const matchers = [extension.contributes.problemMatchers[0], task.tasks[0].problemMatcher];
+  const places = [
+    ['the extension', extension.contributes.problemMatchers],
+    ['the task', task.tasks[0].problemMatcher],
+  ];
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zolt-matcher-'));
   try {
-    const faulty = path.join(dir, 'faulty.ZOL');
-    fs.writeFileSync(faulty, 'NOP\r\nDL 300\r\nFOO\r\n');
-    const runs = [{ source: faulty, lines: [2, 3] }];
-    for (const source of sources) {
-      const copy = path.join(dir, path.basename(source));
-      fs.copyFileSync(source, copy);
-      runs.push({ source: copy, lines: null });
+    const source = (name, text) => {
+      const file = path.join(dir, name);
+      if (text !== undefined) fs.writeFileSync(file, text);
+      return file;
+    };
+    const runs = [
+      { source: source('faulty.ZOL', 'NOP\r\nDL 300\r\nFOO\r\n'), wanted: [2, 3] },
+      { source: source('stops.ZOL', 'NOP\r\nDL\r\n'), wanted: [2] },
+      { source: source('missing.ZOL'), wanted: [null] },
+      { source: source('folder.ZOL'), wanted: [null] },
+    ];
+    fs.mkdirSync(runs[3].source);
+    for (const file of sources) {
+      const copy = source(path.basename(file));
+      fs.copyFileSync(file, copy);
+      runs.push({ source: copy, wanted: null });
     }
     for (const run of runs) {
       const result = spawnSync(zoltasm, [run.source], { encoding: 'utf8' });
       const errors = result.stderr.split('\n').filter((l) => l.includes(': error: '));
-      for (const matcher of matchers) {
-        const regexp = new RegExp(matcher.pattern.regexp);
+      const wanted = run.wanted ?? errors.map((m) => locationIn(m, run.source));
+      if (JSON.stringify(errors.map((m) => locationIn(m, run.source))) !== JSON.stringify(wanted)) {
+        fail(`zoltasm on ${run.source} said ${JSON.stringify(errors)}, expected messages at ${wanted}`);
+        continue;
+      }
+      for (const [place, matchers] of places) {
         const found = [];
         for (const message of errors) {
-          const m = regexp.exec(message);
-          if (!m) continue;
-          if (m[matcher.pattern.file] !== run.source) fail(`matcher took the file of ${message}`);
-          found.push(Number(m[matcher.pattern.line]));
+          const taken = [];
+          for (const matcher of matchers) {
+            const m = new RegExp(matcher.pattern.regexp).exec(message);
+            if (!m) continue;
+            if (m[matcher.pattern.file] !== run.source) fail(`${place} took the file of ${message} as ${m[matcher.pattern.file]}`);
+            if (!m[matcher.pattern.message]) fail(`${place} took no cause from ${message}`);
+            taken.push(matcher.pattern.kind === 'file' ? null : Number(m[matcher.pattern.line]));
+          }
+          if (taken.length !== 1) fail(`${place}: ${taken.length} matchers take ${message}`);
+          found.push(...taken);
         }
-        const wanted = run.lines ?? linesNamedIn(errors);
         if (JSON.stringify(found) !== JSON.stringify(wanted)) {
-          fail(`${matcher.name ?? 'task matcher'} on ${run.source}: lines ${found}, expected ${wanted}`);
+          fail(`${place} on ${run.source}: lines ${JSON.stringify(found)}, expected ${JSON.stringify(wanted)}`);
         }
       }
     }

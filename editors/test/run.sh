@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The editor checks: installs the pinned npm packages into WORK (once per
 # lock file), tokenizes every example and test case with the TextMate grammar,
-# reads zoltasm's messages with the VS Code problem matcher, and checks the Vim
+# reads zoltasm's messages with the VS Code problem matchers, and checks the Vim
 # syntax against the same spans when Vim is installed.
 #   editors/test/run.sh ZOLTASM WORK
 set -euo pipefail
