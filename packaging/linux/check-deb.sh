@@ -36,12 +36,27 @@ for file in /usr/share/applications/zolt.desktop /usr/share/mime/packages/zolt.x
 done
 desktop-file-validate /usr/share/applications/zolt.desktop || fail "the desktop entry is not valid"
 
-# The command line tool assembles an example as installed.
-cp "$root/examples/demo.ZOL" "$work/DEMO.ZOL"
-status="$(cd "$work" && zoltasm DEMO.ZOL)" || fail "zoltasm failed on the example"
-[ "$status" = "编译完成" ] || fail "zoltasm said '$status'"
-for output in DEMO.lst DEMO.obj; do
-  [ -s "$work/$output" ] || fail "zoltasm wrote no $output"
+# The examples and the editor support, the same as in the source tree.
+examples=/usr/share/doc/zolt/examples
+editors=/usr/share/zolt/editors
+for example in "$root"/examples/*.ZOL; do
+  cmp -s "$example" "$examples/$(basename "$example")" || fail "$examples/$(basename "$example") is missing or differs"
+done
+for file in README.md vscode/package.json vscode/extension.js vscode/tasks.json \
+  vscode/language-configuration.json vscode/syntaxes/zolt.tmLanguage.json sublime/ZOLT.tmLanguage \
+  vim/syntax/zolt.vim vim/ftdetect/zolt.vim; do
+  cmp -s "$root/editors/$file" "$editors/$file" || fail "$editors/$file is missing or differs"
+done
+
+# The command line tool assembles the installed examples.
+for example in "$examples"/*.ZOL; do
+  name="$(basename "$example" .ZOL)"
+  cp "$example" "$work/"
+  status="$(cd "$work" && zoltasm "$name.ZOL")" || fail "zoltasm failed on $example"
+  [ "$status" = "编译完成" ] || fail "zoltasm said '$status' on $example"
+  for output in "$name.lst" "$name.obj"; do
+    [ -s "$work/$output" ] || fail "zoltasm wrote no $output"
+  done
 done
 
 # The window starts without a display and opens a file given to it.
@@ -60,7 +75,7 @@ handler="$(xdg-mime query default text/x-zolt)"
 remove
 dpkg-query -W -f='${Status}' zolt 2> /dev/null | grep -q 'installed' && fail "zolt is still installed"
 for file in /usr/bin/zolt /usr/bin/zoltasm /usr/share/applications/zolt.desktop \
-  /usr/share/mime/packages/zolt.xml /usr/share/icons/hicolor/48x48/apps/zolt.png; do
+  /usr/share/mime/packages/zolt.xml /usr/share/icons/hicolor/48x48/apps/zolt.png "$examples" "$editors"; do
   [ ! -e "$file" ] || fail "$file is left after removal"
 done
 type="$(xdg-mime query filetype "$work/x.ZOL")"
