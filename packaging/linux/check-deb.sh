@@ -36,9 +36,13 @@ for file in /usr/share/applications/zolt.desktop /usr/share/mime/packages/zolt.x
 done
 desktop-file-validate /usr/share/applications/zolt.desktop || fail "the desktop entry is not valid"
 
-# The examples and the editor support, the same as in the source tree.
+# The examples and the editor support, where the guide sends the user, the
+# same as in the source tree.
 examples=/usr/share/doc/zolt/examples
 editors=/usr/share/zolt/editors
+for folder in "$examples" "$editors"; do
+  grep -qF "$folder" "$root/docs/guide.md" || fail "the guide does not name $folder"
+done
 for example in "$root"/examples/*.ZOL; do
   cmp -s "$example" "$examples/$(basename "$example")" || fail "$examples/$(basename "$example") is missing or differs"
 done
