@@ -65,7 +65,12 @@ TEST(LargePrograms, OutputPathsDropTheLastThreeCharactersNotBytes) {
     const char* listing;
   } rows[] = {{"D:\\WORK\\DEMO.ZOL", "D:\\WORK\\DEMO.lst"},
               {"/tmp/程序.zol", "/tmp/程序.lst"},
-              {"/tmp/程序文件", "/tmp/程lst"}};
+              {"/tmp/程序文件", "/tmp/程lst"},
+              // Characters of two, three and four bytes at the edges of
+              // their lead bytes' ranges: U+00B0, U+FF3A, U+1F600, then
+              // U+10FFFF, U+07FF, U+FFFF.
+              {"/tmp/\xC2\xB0\xEF\xBC\xBA\xF0\x9F\x98\x80", "/tmp/lst"},
+              {"/tmp/\xF4\x8F\xBF\xBF\xDF\xBF\xEF\xBF\xBF", "/tmp/lst"}};
   for (const auto& row : rows) {
     Compiler compiler;
     const MemoryRun run = RunInMemory(compiler, row.source, "NOP");
