@@ -16,12 +16,9 @@ class Channels {
  public:
   virtual ~Channels() = default;
 
-  // Channel 1: reads the whole source; a failure to read it is a hard error.
-  void OpenForReading(const std::string& path);
-  bool AtEnd() const { return position_ >= source_.size(); }
-  // The next line without its ending. CR LF, a lone CR and a lone LF each end
-  // a line; a last line without an ending is still a line.
-  std::string_view ReadLine();
+  // Channel 1: the whole source at path, read at once; a failure to read it
+  // is a hard error.
+  virtual std::string ReadAll(const std::string& path) = 0;
 
   // The listing's file-name line as written to the file; the path itself is
   // UTF-8 text.
@@ -41,13 +38,6 @@ class Channels {
   // The failure path: keeps what had been written before the failure, closes
   // every channel and never fails itself.
   virtual void CloseAllAfterFailure() noexcept = 0;
-
- protected:
-  virtual std::string Load(const std::string& path) = 0;
-
- private:
-  std::string source_;
-  std::size_t position_ = 0;
 };
 
 // A run held in memory: the source is given as bytes, the listing and object
@@ -57,6 +47,7 @@ class MemoryChannels : public Channels {
   MemoryChannels(std::string sourcePath, std::string sourceBytes)
       : sourcePath_(std::move(sourcePath)), sourceBytes_(std::move(sourceBytes)) {}
 
+  std::string ReadAll(const std::string& path) override;
   void CheckOutputs(const std::string& listing, const std::string& object) const override;
   void OpenForWriting(Channel channel, const std::string& path) override;
   void Write(Channel channel, std::string_view text) override;
@@ -65,9 +56,6 @@ class MemoryChannels : public Channels {
 
   const std::string& Listing() const { return listing_; }
   const std::string& Object() const { return object_; }
-
- protected:
-  std::string Load(const std::string& path) override;
 
  private:
   std::string& Output(Channel channel);

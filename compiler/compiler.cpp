@@ -21,7 +21,7 @@ bool IsLabel(const std::string& word) {
 
 // Lines that carry nothing: shorter than two characters, or only blanks (an
 // editor's auto-indent leaves those behind).
-bool IsEmptyLine(const std::string& prepared) {
+bool IsEmptyLine(std::string_view prepared) {
   return prepared.size() < 2 || IsAllBlank(prepared);
 }
 
@@ -34,31 +34,27 @@ std::size_t SourceSlot(int index) {
 
 }  // namespace
 
-Compiler::Compiler() {
-  sourceLines_.reserve(kSourceSize);
+std::string_view Compiler::LineIn(const std::string& bytes, int index) const {
+  const std::size_t slot = SourceSlot(index);
+  if (slot >= sourceLines_.size()) return {};
+  return std::string_view(bytes).substr(sourceLines_[slot].start, sourceLines_[slot].size);
 }
 
-// The table grows as lines are read rather than being filled up front: a line
-// that no run has reached yet reads as empty, just as in a fresh context.
-const std::string& Compiler::SourceLine(int index) const {
-  static const std::string kNeverRead;
-  const std::size_t slot = SourceSlot(index);
-  return slot < sourceLines_.size() ? sourceLines_[slot] : kNeverRead;
+std::string_view Compiler::SourceLine(int index) const {
+  return LineIn(source_, index);
 }
 
 void Compiler::ReadSource(Channels& channels) {
-  channels.OpenForReading(FileName);
+  // The table holds only this run's lines, from the start: whatever ends the
+  // reading, no line of an earlier source is left to read.
   LineCount = 0;
-  while (!channels.AtEnd()) {
-    // LineCount stays below 32768, inside the table; a slot is added only
-    // where no earlier run has read this far.
-    const std::string_view line = channels.ReadLine();
-    const auto slot = static_cast<std::size_t>(LineCount);
-    if (slot < sourceLines_.size()) {
-      sourceLines_[slot] = line;
-    } else {
-      sourceLines_.emplace_back(line);
-    }
+  sourceLines_.clear();
+  source_ = channels.ReadAll(FileName);
+  UpperCase(source_, upperSource_);
+  for (std::string_view rest = WithoutByteOrderMark(source_); !rest.empty();) {
+    const std::string_view line = TakeLine(rest);
+    sourceLines_.push_back({static_cast<std::size_t>(line.data() - source_.data()), line.size()});
+    // LineCount stays below 32768, inside the table.
     LineCount = Add16(LineCount, 1, "the source has more than 32767 lines");
   }
 }
@@ -107,11 +103,11 @@ void Compiler::OpenOutputs(Channels& channels) {
 
 void Compiler::PrepareLine(int index) {
   lineIndex_ = index;
-  zolt::PrepareLine(SourceLine(index), LineText);
+  LineText = PreparedLine(LineIn(upperSource_, index));
 }
 
 void Compiler::CutWord1() {
-  LineText.erase(0, Word1.size());
+  LineText.remove_prefix(Word1.size());
 }
 
 void Compiler::Advance(std::int16_t words) {
@@ -154,7 +150,7 @@ bool Compiler::TakeSecondWord() {
 }
 
 void Compiler::DefineEquSymbol() {
-  LineText.erase(0, Word2.size());
+  LineText.remove_prefix(Word2.size());
   RequireWord("EQU has no value");
   Word2 = CommWord(LineText);
   const float value = ToSingle(Word2);

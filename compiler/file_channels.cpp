@@ -67,7 +67,7 @@ std::string FileChannels::FullPath(const std::string& path) const {
   return Utf8FromPath(full);
 }
 
-std::string FileChannels::Load(const std::string& path) {
+std::string FileChannels::ReadAll(const std::string& path) {
   const fs::path native = PathFromUtf8(path);
   std::error_code ignored;
   if (fs::is_directory(native, ignored)) {

@@ -22,6 +22,8 @@ class FileChannels : public Channels {
   FileChannels& operator=(const FileChannels&) = delete;
   ~FileChannels() override;
 
+  std::string ReadAll(const std::string& path) override;
+
 #ifdef _WIN32
   std::string PathText(const std::string& utf8Path) const override;
 #endif
@@ -31,9 +33,6 @@ class FileChannels : public Channels {
   void Write(Channel channel, std::string_view text) override;
   void CloseAll() override;
   void CloseAllAfterFailure() noexcept override;
-
- protected:
-  std::string Load(const std::string& path) override;
 
  private:
   struct Output {

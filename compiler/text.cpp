@@ -5,14 +5,31 @@
 
 namespace zolt {
 
-void PrepareLine(std::string_view source, std::string& prepared) {
-  std::size_t first = 0;
-  while (first < source.size() && source[first] == ' ') ++first;
-  // Copies and upper-cases in one pass, as every line is prepared twice.
-  prepared.resize(source.size() - first);
-  std::transform(
-      source.begin() + static_cast<std::ptrdiff_t>(first), source.end(), prepared.begin(),
-      [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+void UpperCase(std::string_view text, std::string& upper) {
+  // One pass over the whole source, which the compiler turns into vector
+  // operations; line by line, most lines would be too short for them.
+  upper.resize(text.size());
+  std::transform(text.begin(), text.end(), upper.begin(), [](char c) {
+    return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+  });
+}
+
+std::string_view WithoutByteOrderMark(std::string_view text) {
+  return text.starts_with("\xEF\xBB\xBF") ? text.substr(3) : text;
+}
+
+std::string_view TakeLine(std::string_view& text) {
+  // A plain loop: find_first_of("\r\n") searches the pair once per byte.
+  std::size_t end = 0;
+  while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+  const std::string_view line = text.substr(0, end);
+  if (end == text.size()) {
+    text = {};
+    return line;
+  }
+  const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+  text.remove_prefix(end + (crlf ? 2 : 1));
+  return line;
 }
 
 namespace {

@@ -30,8 +30,26 @@ inline bool IsAllBlank(std::string_view text) {
   return FindNonBlank(text) == text.size();
 }
 
-// The prepared line: upper-cased, leading spaces (not tabs) removed.
-void PrepareLine(std::string_view source, std::string& prepared);
+// The text upper-cased into `upper`, byte for byte, so that a line lies at
+// the same place in both.
+void UpperCase(std::string_view text, std::string& upper);
+
+// The prepared line, from the upper-cased line: leading spaces (not tabs)
+// removed.
+inline std::string_view PreparedLine(std::string_view upper) {
+  std::size_t first = 0;
+  while (first < upper.size() && upper[first] == ' ') ++first;
+  return upper.substr(first);
+}
+
+// The text without a byte-order mark: editors on Windows like to start UTF-8
+// files with one, and it is not part of the first line.
+std::string_view WithoutByteOrderMark(std::string_view text);
+
+// Takes the first line off text and returns it without its ending. CR LF, a
+// lone CR and a lone LF each end a line; a last line without an ending is
+// still a line.
+std::string_view TakeLine(std::string_view& text);
 
 // The characters that end a folder's name in a path.
 inline bool IsPathSeparator(char c) {
