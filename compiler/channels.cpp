@@ -16,16 +16,4 @@ void MemoryChannels::CheckOutputs(const std::string& listing, const std::string&
   }
 }
 
-std::string& MemoryChannels::Output(Channel channel) {
-  return channel == Channel::Listing ? listing_ : object_;
-}
-
-void MemoryChannels::OpenForWriting(Channel channel, const std::string&) {
-  Output(channel).clear();
-}
-
-void MemoryChannels::Write(Channel channel, std::string_view text) {
-  Output(channel).append(text);
-}
-
 }  // namespace zolt

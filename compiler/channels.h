@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstddef>
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -31,13 +31,21 @@ class Channels {
   virtual void CheckOutputs(const std::string& listing, const std::string& object) const = 0;
   // Channels 2 and 3: creates or empties the file.
   virtual void OpenForWriting(Channel channel, const std::string& path) = 0;
-  virtual void Write(Channel channel, std::string_view text) = 0;
+  // Channels 2 and 3: the output not yet handed to the file. Whole lines are
+  // formatted straight onto its end, then LinesAdded is called.
+  std::string& Output(Channel channel) { return outputs_[channel == Channel::Listing ? 0 : 1]; }
+  // A channel on disk writes its output out once it has grown large, so that
+  // a run takes few system calls.
+  virtual void LinesAdded() = 0;
   // Closes every open channel; a write that could not be completed is a hard
   // error, raised once everything is closed.
   virtual void CloseAll() = 0;
   // The failure path: keeps what had been written before the failure, closes
   // every channel and never fails itself.
   virtual void CloseAllAfterFailure() noexcept = 0;
+
+ private:
+  std::array<std::string, 2> outputs_;
 };
 
 // A run held in memory: the source is given as bytes, the listing and object
@@ -49,21 +57,15 @@ class MemoryChannels : public Channels {
 
   std::string ReadAll(const std::string& path) override;
   void CheckOutputs(const std::string& listing, const std::string& object) const override;
-  void OpenForWriting(Channel channel, const std::string& path) override;
-  void Write(Channel channel, std::string_view text) override;
+  // The outputs stay whole in memory.
+  void OpenForWriting(Channel channel, const std::string&) override { Output(channel).clear(); }
+  void LinesAdded() override {}
   void CloseAll() override {}
   void CloseAllAfterFailure() noexcept override {}
 
-  const std::string& Listing() const { return listing_; }
-  const std::string& Object() const { return object_; }
-
  private:
-  std::string& Output(Channel channel);
-
   std::string sourcePath_;
   std::string sourceBytes_;
-  std::string listing_;
-  std::string object_;
 };
 
 }  // namespace zolt

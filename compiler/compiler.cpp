@@ -1,5 +1,7 @@
 #include "compiler.h"
 
+#include <algorithm>
+
 #include "checked16.h"
 #include "hard_error.h"
 #include "listing_format.h"
@@ -51,6 +53,12 @@ void Compiler::ReadSource(Channels& channels) {
   sourceLines_.clear();
   source_ = channels.ReadAll(FileName);
   UpperCase(source_, upperSource_);
+  // Room for the lines at once, so that the table is never moved as it
+  // fills: every LF ends a line (alone or after a CR), so a source whose
+  // lines end in LF or CR LF takes one entry per LF and one for a last line
+  // without an ending; no run reads more than the table's size.
+  const auto lineFeeds = static_cast<std::size_t>(std::count(source_.begin(), source_.end(), '\n'));
+  sourceLines_.reserve(std::min(lineFeeds + 1, static_cast<std::size_t>(kSourceSize)));
   for (std::string_view rest = WithoutByteOrderMark(source_); !rest.empty();) {
     const std::string_view line = TakeLine(rest);
     sourceLines_.push_back({static_cast<std::size_t>(line.data() - source_.data()), line.size()});
@@ -96,9 +104,8 @@ void Compiler::OpenOutputs(Channels& channels) {
   channels.OpenForWriting(Channel::Listing, FileName);
   ObjectFileName = objectPath;
   channels.OpenForWriting(Channel::Object, ObjectFileName);
-  lineBuffer_.clear();
-  AppendHeader(lineBuffer_, channels.PathText(FileName));
-  channels.Write(Channel::Listing, lineBuffer_);
+  AppendHeader(channels.Output(Channel::Listing), channels.PathText(FileName));
+  channels.LinesAdded();
 }
 
 void Compiler::PrepareLine(int index) {

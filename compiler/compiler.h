@@ -126,7 +126,6 @@ class Compiler {
   // The source line being worked on (0-based), for diagnostics and hard
   // errors; -1 outside the passes.
   int lineIndex_ = -1;
-  std::string lineBuffer_;
   // The value text of the last symbol operand, which CommWord1 returns.
   std::string valueText_;
   bool operandIsSymbol_ = false;
