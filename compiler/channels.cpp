@@ -6,6 +6,9 @@ namespace zolt {
 
 std::string MemoryChannels::ReadAll(const std::string& path) {
   if (path != sourcePath_) throw HardError("cannot open '" + path + "': no such file");
+  if (sourceBytes_.size() > kLargestSource) {
+    throw HardError("cannot read '" + path + "': it is larger than 256 MiB");
+  }
   return sourceBytes_;
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "output_text.h"
 
 namespace zolt {
 
@@ -12,12 +15,16 @@ namespace zolt {
 // benchmarks, the fuzzer) or on disk.
 enum class Channel { Source = 1, Listing = 2, Object = 3 };
 
+// Far beyond any program of 32,767 lines; a larger "source" is a mistake
+// (a disk image, a device), not something to read into memory.
+inline constexpr std::size_t kLargestSource = std::size_t{256} << 20;
+
 class Channels {
  public:
   virtual ~Channels() = default;
 
-  // Channel 1: the whole source at path, read at once; a failure to read it
-  // is a hard error.
+  // Channel 1: the whole source at path, read at once; a failure to read it,
+  // or a source larger than kLargestSource, is a hard error.
   virtual std::string ReadAll(const std::string& path) = 0;
 
   // The listing's file-name line as written to the file; the path itself is
@@ -33,7 +40,7 @@ class Channels {
   virtual void OpenForWriting(Channel channel, const std::string& path) = 0;
   // Channels 2 and 3: the output not yet handed to the file. Whole lines are
   // formatted straight onto its end, then LinesAdded is called.
-  std::string& Output(Channel channel) { return outputs_[channel == Channel::Listing ? 0 : 1]; }
+  OutputText& Output(Channel channel) { return outputs_[channel == Channel::Listing ? 0 : 1]; }
   // A channel on disk writes its output out once it has grown large, so that
   // a run takes few system calls.
   virtual void LinesAdded() = 0;
@@ -45,7 +52,7 @@ class Channels {
   virtual void CloseAllAfterFailure() noexcept = 0;
 
  private:
-  std::array<std::string, 2> outputs_;
+  std::array<OutputText, 2> outputs_;
 };
 
 // A run held in memory: the source is given as bytes, the listing and object
@@ -58,7 +65,7 @@ class MemoryChannels : public Channels {
   std::string ReadAll(const std::string& path) override;
   void CheckOutputs(const std::string& listing, const std::string& object) const override;
   // The outputs stay whole in memory.
-  void OpenForWriting(Channel channel, const std::string&) override { Output(channel).clear(); }
+  void OpenForWriting(Channel channel, const std::string&) override { Output(channel).Clear(); }
   void LinesAdded() override {}
   void CloseAll() override {}
   void CloseAllAfterFailure() noexcept override {}

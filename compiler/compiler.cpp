@@ -61,7 +61,8 @@ void Compiler::ReadSource(Channels& channels) {
   sourceLines_.reserve(std::min(lineFeeds + 1, static_cast<std::size_t>(kSourceSize)));
   for (std::string_view rest = WithoutByteOrderMark(source_); !rest.empty();) {
     const std::string_view line = TakeLine(rest);
-    sourceLines_.push_back({static_cast<std::size_t>(line.data() - source_.data()), line.size()});
+    sourceLines_.push_back({static_cast<std::uint32_t>(line.data() - source_.data()),
+                            static_cast<std::uint32_t>(line.size())});
     // LineCount stays below 32768, inside the table.
     LineCount = Add16(LineCount, 1, "the source has more than 32767 lines");
   }

@@ -109,11 +109,13 @@ class Compiler {
   void Emit(Channels& channels);
   void EndOfLine(Channels& channels);
 
-  // Where a line lies in the source's bytes, without its line end.
+  // Where a line lies in the source's bytes, without its line end; a source
+  // is never so large that its places need more than 32 bits.
   struct LineSpan {
-    std::size_t start;
-    std::size_t size;
+    std::uint32_t start;
+    std::uint32_t size;
   };
+  static_assert(kLargestSource <= UINT32_MAX);
   // Line index as it lies in bytes: the source as read or upper-cased, which
   // hold every line at the same place.
   std::string_view LineIn(const std::string& bytes, int index) const;

@@ -15,9 +15,6 @@ namespace fs = std::filesystem;
 constexpr std::size_t kFlushSize = 1 << 16;
 constexpr std::array kOutputs = {Channel::Listing, Channel::Object};
 constexpr std::size_t kChunkSize = 1 << 16;
-// Far beyond any program of 32,767 lines; a larger "source" is a mistake
-// (a disk image, a device), not something to read into memory.
-constexpr std::uintmax_t kLargestSource = std::uintmax_t{256} << 20;
 
 std::string Reason() {
   return std::strerror(errno);
@@ -135,23 +132,26 @@ void FileChannels::OpenForWriting(Channel channel, const std::string& path) {
   // Every write is a large piece of the output already: the file's own
   // buffer would only split it into more system calls.
   std::setvbuf(output.file, nullptr, _IONBF, 0);
-  Output(channel).clear();
+  // The output is written out as soon as it passes kFlushSize: with room for
+  // twice as much, only a single line longer than that ever moves it.
+  Output(channel).Clear();
+  Output(channel).Reserve(2 * kFlushSize);
 }
 
 void FileChannels::LinesAdded() {
   for (const Channel channel : kOutputs) {
-    if (Output(channel).size() < kFlushSize) continue;
+    if (Output(channel).Size() < kFlushSize) continue;
     const std::string failure = Flush(channel);
     if (!failure.empty()) throw HardError(failure);
   }
 }
 
 std::string FileChannels::Flush(Channel channel) {
-  std::string& text = Output(channel);
+  OutputText& text = Output(channel);
   const OutputFile& output = FileOf(channel);
-  if (output.file == nullptr || text.empty()) return {};
-  const bool failed = std::fwrite(text.data(), 1, text.size(), output.file) != text.size();
-  text.clear();
+  if (output.file == nullptr || text.Size() == 0) return {};
+  const bool failed = std::fwrite(text.View().data(), 1, text.Size(), output.file) != text.Size();
+  text.Clear();
   return failed ? "cannot write '" + output.path + "': " + Reason() : std::string();
 }
 

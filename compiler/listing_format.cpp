@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 #include "checked16.h"
 
@@ -14,26 +13,29 @@ namespace {
 constexpr std::size_t kLongestFields = 32;
 
 // Formats one line straight onto the end of an output, as a line is written
-// for nearly every source line: room for the longest line is made at once,
-// the characters are put in place, and what the line left unused is given
-// back when the writer goes.
+// for nearly every source line: room for the longest line is asked for at
+// once, the characters are put in place, and the output ends where they do
+// when the writer goes.
 class LineWriter {
  public:
-  LineWriter(std::string& out, std::size_t longest) : out_(out) {
-    const std::size_t start = out.size();
-    out.resize(start + longest);
-    end_ = out.data() + start;
-  }
+  LineWriter(OutputText& out, std::size_t longest) : out_(out), end_(out.Room(longest)) {}
   LineWriter(const LineWriter&) = delete;
   LineWriter& operator=(const LineWriter&) = delete;
-  ~LineWriter() { out_.resize(static_cast<std::size_t>(end_ - out_.data())); }
+  ~LineWriter() { out_.EndAt(end_); }
 
   LineWriter& Text(std::string_view text) {
     end_ = std::copy(text.begin(), text.end(), end_);
     return *this;
   }
-  LineWriter& Decimal(int value) {
-    end_ = std::to_chars(end_, end_ + kLongestFields, value).ptr;
+  // Line numbers and addresses: never negative, five digits at most.
+  LineWriter& Decimal(std::uint16_t value) {
+    const int digits = value < 10 ? 1 : value < 100 ? 2 : value < 1000 ? 3 : value < 10000 ? 4 : 5;
+    end_ += digits;
+    char* digit = end_;
+    do {
+      *--digit = static_cast<char>('0' + value % 10);
+      value /= 10;
+    } while (value != 0);
     return *this;
   }
   LineWriter& Hex(std::int16_t code) {
@@ -46,10 +48,12 @@ class LineWriter {
   }
   // An address is written as a number item: a space where a minus sign
   // would stand, the digits and a trailing space.
-  LineWriter& Address(std::int16_t address) { return Text(" ").Decimal(address).Text(" "); }
+  LineWriter& Address(std::int16_t address) {
+    return Text(" ").Decimal(static_cast<std::uint16_t>(address)).Text(" ");
+  }
 
  private:
-  std::string& out_;
+  OutputText& out_;
   char* end_;
 };
 
@@ -60,39 +64,39 @@ std::size_t Longest(std::string_view source) {
 
 }  // namespace
 
-void AppendHeader(std::string& out, std::string_view listingPath) {
-  out.append("Filemane:");
-  out.append(listingPath);
-  out.append(kLineEnd);
-  out.append(kLineEnd);
-  out.append("addr    code            line    Source Text");
-  out.append(kLineEnd);
+void AppendHeader(OutputText& out, std::string_view listingPath) {
+  out.Append("Filemane:");
+  out.Append(listingPath);
+  out.Append(kLineEnd);
+  out.Append(kLineEnd);
+  out.Append("addr    code            line    Source Text");
+  out.Append(kLineEnd);
 }
 
-void AppendTextOnlyLine(std::string& out, int lineNumber, std::string_view source) {
+void AppendTextOnlyLine(OutputText& out, int lineNumber, std::string_view source) {
   LineWriter(out, Longest(source))
       .Text("\t\t\t ")
-      .Decimal(lineNumber)
+      .Decimal(static_cast<std::uint16_t>(lineNumber))
       .Text("\t")
       .Text(source)
       .Text(kLineEnd);
 }
 
-void AppendOneWordLine(std::string& out, std::int16_t address, std::int16_t code, int lineNumber,
+void AppendOneWordLine(OutputText& out, std::int16_t address, std::int16_t code, int lineNumber,
                        std::string_view source) {
   LineWriter(out, Longest(source))
       .Address(address)
       .Text("\t")
       .Hex(code)
       .Text("\t\t ")
-      .Decimal(lineNumber)
+      .Decimal(static_cast<std::uint16_t>(lineNumber))
       .Text("\t")
       .Text(source)
       .Text(kLineEnd);
 }
 
-void AppendTwoWordLine(std::string& out, std::int16_t address, std::int16_t code,
-                       std::int16_t code2, int lineNumber, std::string_view source) {
+void AppendTwoWordLine(OutputText& out, std::int16_t address, std::int16_t code, std::int16_t code2,
+                       int lineNumber, std::string_view source) {
   LineWriter(out, Longest(source))
       .Address(address)
       .Text("\t")
@@ -100,22 +104,22 @@ void AppendTwoWordLine(std::string& out, std::int16_t address, std::int16_t code
       .Text("\t")
       .Hex(code2)
       .Text("\t ")
-      .Decimal(lineNumber)
+      .Decimal(static_cast<std::uint16_t>(lineNumber))
       .Text("\t")
       .Text(source)
       .Text(kLineEnd);
 }
 
-void AppendErrorLine(std::string& out) {
-  out.append(kErrorLine);
-  out.append(kLineEnd);
+void AppendErrorLine(OutputText& out) {
+  out.Append(kErrorLine);
+  out.Append(kLineEnd);
 }
 
-void AppendObjectLine(std::string& out, std::int16_t code) {
+void AppendObjectLine(OutputText& out, std::int16_t code) {
   LineWriter(out, kLongestFields).Text("&h").Hex(code).Text(kLineEnd);
 }
 
-void AppendObjectLine(std::string& out, std::int16_t code, std::int16_t code2) {
+void AppendObjectLine(OutputText& out, std::int16_t code, std::int16_t code2) {
   LineWriter(out, kLongestFields).Text("&h").Hex(code).Text("\t&h").Hex(code2).Text(kLineEnd);
 }
 

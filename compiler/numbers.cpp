@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "hard_error.h"
 
@@ -123,6 +124,20 @@ T Convert(const Decimal& number) {
   return number.negative ? -value : value;
 }
 
+// Up to nine decimal digits and nothing else, as nearly every operand is
+// written: their value, read without the general reader and its rounding;
+// nothing for any other text.
+std::optional<std::int64_t> PlainDigits(std::string_view text) {
+  constexpr std::size_t kMostDigits = 9;
+  if (text.empty() || text.size() > kMostDigits) return std::nullopt;
+  std::int64_t value = 0;
+  for (char c : text) {
+    if (!IsDigit(c)) return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
 bool IsHex(std::string_view text) {
   return text.size() >= 2 && text[0] == '&' && text[1] == 'H';
 }
@@ -166,11 +181,20 @@ double ParseNumber(std::string_view text) {
 }
 
 std::int32_t ToInteger(std::string_view text, const SymbolOperand* symbol) {
+  if (const std::optional<std::int64_t> value = PlainDigits(text)) {
+    return static_cast<std::int32_t>(*value);
+  }
   return RoundToInt32(ParseNumber(text), text, symbol);
 }
 
 std::int32_t ToScaledInteger(std::string_view text, const SymbolOperand* symbol) {
-  return RoundToInt32(ParseNumber(text) * 10000.0, text, symbol);
+  constexpr std::int64_t kScale = 10000;
+  if (const std::optional<std::int64_t> value = PlainDigits(text)) {
+    if (*value * kScale <= std::numeric_limits<std::int32_t>::max()) {
+      return static_cast<std::int32_t>(*value * kScale);
+    }
+  }
+  return RoundToInt32(ParseNumber(text) * static_cast<double>(kScale), text, symbol);
 }
 
 float ToSingle(std::string_view text) {
