@@ -59,8 +59,8 @@ void Compiler::ReadSource(Channels& channels) {
   // without an ending; no run reads more than the table's size.
   const auto lineFeeds = static_cast<std::size_t>(std::count(source_.begin(), source_.end(), '\n'));
   sourceLines_.reserve(std::min(lineFeeds + 1, static_cast<std::size_t>(kSourceSize)));
-  for (std::string_view rest = WithoutByteOrderMark(source_); !rest.empty();) {
-    const std::string_view line = TakeLine(rest);
+  for (LineReader lines(source_); !lines.AtEnd();) {
+    const std::string_view line = lines.Next();
     sourceLines_.push_back({static_cast<std::uint32_t>(line.data() - source_.data()),
                             static_cast<std::uint32_t>(line.size())});
     // LineCount stays below 32768, inside the table.

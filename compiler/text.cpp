@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace zolt {
 
@@ -14,22 +15,29 @@ void UpperCase(std::string_view text, std::string& upper) {
   });
 }
 
-std::string_view WithoutByteOrderMark(std::string_view text) {
-  return text.starts_with("\xEF\xBB\xBF") ? text.substr(3) : text;
+LineReader::LineReader(std::string_view source)
+    : rest_(source.starts_with("\xEF\xBB\xBF") ? source.substr(3) : source) {}
+
+namespace {
+
+// The first c in [begin, end), or end; memchr looks at many bytes at a time.
+const char* Find(const char* begin, const char* end, char c) {
+  const void* found = std::memchr(begin, c, static_cast<std::size_t>(end - begin));
+  return found == nullptr ? end : static_cast<const char*>(found);
 }
 
-std::string_view TakeLine(std::string_view& text) {
-  // A plain loop: find_first_of("\r\n") searches the pair once per byte.
-  std::size_t end = 0;
-  while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
-  const std::string_view line = text.substr(0, end);
-  if (end == text.size()) {
-    text = {};
-    return line;
-  }
-  const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-  text.remove_prefix(end + (crlf ? 2 : 1));
-  return line;
+}  // namespace
+
+std::string_view LineReader::Next() {
+  const char* const begin = rest_.data();
+  const char* const end = begin + rest_.size();
+  if (lineFeed_ == nullptr || lineFeed_ < begin) lineFeed_ = Find(begin, end, '\n');
+  // A CR before the LF ends the line sooner.
+  const char* const lineEnd = Find(begin, lineFeed_, '\r');
+  const char* next = lineEnd;
+  if (next != end) next += *next == '\r' && next + 1 != end && next[1] == '\n' ? 2 : 1;
+  rest_ = std::string_view(next, end);
+  return {begin, lineEnd};
 }
 
 namespace {

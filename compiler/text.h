@@ -42,14 +42,24 @@ inline std::string_view PreparedLine(std::string_view upper) {
   return upper.substr(first);
 }
 
-// The text without a byte-order mark: editors on Windows like to start UTF-8
-// files with one, and it is not part of the first line.
-std::string_view WithoutByteOrderMark(std::string_view text);
-
-// Takes the first line off text and returns it without its ending. CR LF, a
+// The lines of a source, one after another, without their endings. CR LF, a
 // lone CR and a lone LF each end a line; a last line without an ending is
-// still a line.
-std::string_view TakeLine(std::string_view& text);
+// still a line. A byte-order mark at the start (editors on Windows like to
+// begin UTF-8 files with one) is not part of the first line.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view source);
+  bool AtEnd() const { return rest_.empty(); }
+  std::string_view Next();
+
+ private:
+  std::string_view rest_;
+  // The next LF (the end of the source when there is none; nullptr or a
+  // place before rest_ when not yet looked for): each LF is looked for once,
+  // so that a source whose lines end in lone CRs is not searched to its end
+  // line after line.
+  const char* lineFeed_ = nullptr;
+};
 
 // The characters that end a folder's name in a path.
 inline bool IsPathSeparator(char c) {

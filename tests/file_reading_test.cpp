@@ -17,8 +17,8 @@ std::string ReadAll(const std::string& path) {
   FileChannels channels;
   const std::string bytes = channels.ReadAll(path);
   std::string text;
-  for (std::string_view rest = bytes; !rest.empty();) {
-    text += TakeLine(rest);
+  for (LineReader lines(bytes); !lines.AtEnd();) {
+    text += lines.Next();
     text += '\n';
   }
   return text;
