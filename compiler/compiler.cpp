@@ -27,23 +27,10 @@ bool IsEmptyLine(std::string_view prepared) {
   return prepared.size() < 2 || IsAllBlank(prepared);
 }
 
-std::size_t SourceSlot(int index) {
-  if (index < 0 || index >= Compiler::kSourceSize) {
-    throw HardError("source line index " + std::to_string(index) + " is outside 0 to 32768");
-  }
-  return static_cast<std::size_t>(index);
-}
-
 }  // namespace
 
-std::string_view Compiler::LineIn(const std::string& bytes, int index) const {
-  const std::size_t slot = SourceSlot(index);
-  if (slot >= sourceLines_.size()) return {};
-  return std::string_view(bytes).substr(sourceLines_[slot].start, sourceLines_[slot].size);
-}
-
-std::string_view Compiler::SourceLine(int index) const {
-  return LineIn(source_, index);
+void Compiler::OutsideTheTable(int index) {
+  throw HardError("source line index " + std::to_string(index) + " is outside 0 to 32768");
 }
 
 void Compiler::ReadSource(Channels& channels) {

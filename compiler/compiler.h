@@ -41,7 +41,7 @@ class Compiler {
 
   // Entry index of SourceLines as read; a line this run has not read is
   // empty.
-  std::string_view SourceLine(int index) const;
+  std::string_view SourceLine(int index) const { return LineIn(source_, index); }
 
   SymbolTable Symbols;
   std::int16_t LineCount = 0;
@@ -117,8 +117,15 @@ class Compiler {
   };
   static_assert(kLargestSource <= UINT32_MAX);
   // Line index as it lies in bytes: the source as read or upper-cased, which
-  // hold every line at the same place.
-  std::string_view LineIn(const std::string& bytes, int index) const;
+  // hold every line at the same place. A line this run has not read is
+  // empty; an index outside the table is a hard error.
+  std::string_view LineIn(const std::string& bytes, int index) const {
+    if (index < 0 || index >= kSourceSize) OutsideTheTable(index);
+    const auto slot = static_cast<std::size_t>(index);
+    if (slot >= sourceLines_.size()) return {};
+    return {bytes.data() + sourceLines_[slot].start, sourceLines_[slot].size};
+  }
+  [[noreturn]] static void OutsideTheTable(int index);
 
   // SourceLines: the source read last, kept whole as read and upper-cased,
   // and where its lines lie; the lines are never copied.

@@ -12,6 +12,16 @@ namespace {
 // and the tabs between them take at most 25 characters, an object line 15.
 constexpr std::size_t kLongestFields = 32;
 
+// "00" to "99", to write decimal digits two at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
 // Formats one line straight onto the end of an output, as a line is written
 // for nearly every source line: room for the longest line is asked for at
 // once, the characters are put in place, and the output ends where they do
@@ -27,15 +37,22 @@ class LineWriter {
     end_ = std::copy(text.begin(), text.end(), end_);
     return *this;
   }
-  // Line numbers and addresses: never negative, five digits at most.
+  // Line numbers and addresses: never negative, five digits at most,
+  // written from the last, two at a time.
   LineWriter& Decimal(std::uint16_t value) {
     const int digits = value < 10 ? 1 : value < 100 ? 2 : value < 1000 ? 3 : value < 10000 ? 4 : 5;
     end_ += digits;
     char* digit = end_;
-    do {
-      *--digit = static_cast<char>('0' + value % 10);
-      value /= 10;
-    } while (value != 0);
+    const auto twoDigits = [&digit](unsigned pair) {
+      digit -= 2;
+      std::copy_n(&kDigitPairs[2 * pair], 2, digit);
+    };
+    for (; value >= 100; value /= 100) twoDigits(value % 100);
+    if (value >= 10) {
+      twoDigits(value);
+    } else {
+      *--digit = static_cast<char>('0' + value);
+    }
     return *this;
   }
   LineWriter& Hex(std::int16_t code) {
