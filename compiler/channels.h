@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -41,9 +42,15 @@ class Channels {
   // Channels 2 and 3: the output not yet handed to the file. Whole lines are
   // formatted straight onto its end, then LinesAdded is called.
   OutputText& Output(Channel channel) { return outputs_[channel == Channel::Listing ? 0 : 1]; }
-  // A channel on disk writes its output out once it has grown large, so that
-  // a run takes few system calls.
-  virtual void LinesAdded() = 0;
+  // An output that has grown to the channel's piece size is handed to its
+  // file, so that a run takes few system calls; a channel in memory keeps
+  // its outputs whole. Called after every line, so the test is done here.
+  void LinesAdded() {
+    if (Output(Channel::Listing).Size() >= pieceSize_ ||
+        Output(Channel::Object).Size() >= pieceSize_) {
+      WritePieces();
+    }
+  }
   // Closes every open channel; a write that could not be completed is a hard
   // error, raised once everything is closed.
   virtual void CloseAll() = 0;
@@ -51,8 +58,14 @@ class Channels {
   // every channel and never fails itself.
   virtual void CloseAllAfterFailure() noexcept = 0;
 
+ protected:
+  explicit Channels(std::size_t pieceSize = SIZE_MAX) : pieceSize_(pieceSize) {}
+  // Hands every output of the piece size or more to its file.
+  virtual void WritePieces() {}
+
  private:
   std::array<OutputText, 2> outputs_;
+  std::size_t pieceSize_;
 };
 
 // A run held in memory: the source is given as bytes, the listing and object
@@ -66,7 +79,6 @@ class MemoryChannels : public Channels {
   void CheckOutputs(const std::string& listing, const std::string& object) const override;
   // The outputs stay whole in memory.
   void OpenForWriting(Channel channel, const std::string&) override { Output(channel).Clear(); }
-  void LinesAdded() override {}
   void CloseAll() override {}
   void CloseAllAfterFailure() noexcept override {}
 

@@ -49,6 +49,8 @@ std::string Utf8FromPath(const std::filesystem::path& path) {
   return std::string(text.begin(), text.end());
 }
 
+FileChannels::FileChannels() : Channels(kFlushSize) {}
+
 FileChannels::~FileChannels() {
   CloseAllAfterFailure();
 }
@@ -138,7 +140,7 @@ void FileChannels::OpenForWriting(Channel channel, const std::string& path) {
   Output(channel).Reserve(2 * kFlushSize);
 }
 
-void FileChannels::LinesAdded() {
+void FileChannels::WritePieces() {
   for (const Channel channel : kOutputs) {
     if (Output(channel).Size() < kFlushSize) continue;
     const std::string failure = Flush(channel);

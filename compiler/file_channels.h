@@ -17,7 +17,7 @@ std::string Utf8FromPath(const std::filesystem::path& path);
 // pieces; whatever was written before a failure reaches the file.
 class FileChannels : public Channels {
  public:
-  FileChannels() = default;
+  FileChannels();
   FileChannels(const FileChannels&) = delete;
   FileChannels& operator=(const FileChannels&) = delete;
   ~FileChannels() override;
@@ -30,9 +30,11 @@ class FileChannels : public Channels {
   std::string FullPath(const std::string& path) const override;
   void CheckOutputs(const std::string& listing, const std::string& object) const override;
   void OpenForWriting(Channel channel, const std::string& path) override;
-  void LinesAdded() override;
   void CloseAll() override;
   void CloseAllAfterFailure() noexcept override;
+
+ protected:
+  void WritePieces() override;
 
  private:
   struct OutputFile {
