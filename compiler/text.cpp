@@ -5,19 +5,6 @@
 #include <cstring>
 
 namespace zolt {
-
-void UpperCase(std::string_view text, std::string& upper) {
-  // One pass over the whole source, which the compiler turns into vector
-  // operations; line by line, most lines would be too short for them.
-  upper.resize(text.size());
-  std::transform(text.begin(), text.end(), upper.begin(), [](char c) {
-    return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-  });
-}
-
-LineReader::LineReader(std::string_view source)
-    : rest_(source.starts_with("\xEF\xBB\xBF") ? source.substr(3) : source) {}
-
 namespace {
 
 // The first c in [begin, end), or end; memchr looks at many bytes at a time.
@@ -27,6 +14,18 @@ const char* Find(const char* begin, const char* end, char c) {
 }
 
 }  // namespace
+
+void UpperCase(std::string_view text, std::string& upper) {
+  // One pass over the whole source, which the C++ compiler turns into vector
+  // instructions; line by line, most lines would be too short for them.
+  upper.resize(text.size());
+  std::transform(text.begin(), text.end(), upper.begin(), [](char c) {
+    return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+  });
+}
+
+LineReader::LineReader(std::string_view source)
+    : rest_(source.starts_with("\xEF\xBB\xBF") ? source.substr(3) : source) {}
 
 std::string_view LineReader::Next() {
   const char* const begin = rest_.data();
