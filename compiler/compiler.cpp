@@ -44,8 +44,9 @@ void Compiler::ReadSource(Channels& channels) {
   // fills: every LF ends a line (alone or after a CR), so a source whose
   // lines end in LF or CR LF takes one entry per LF and one for a last line
   // without an ending; no run reads more than the table's size.
-  const auto lineFeeds = static_cast<std::size_t>(std::count(source_.begin(), source_.end(), '\n'));
-  sourceLines_.reserve(std::min(lineFeeds + 1, static_cast<std::size_t>(kSourceSize)));
+  std::uint32_t lineFeeds = 0;
+  for (const char c : source_) lineFeeds += c == '\n' ? 1 : 0;
+  sourceLines_.reserve(std::min<std::size_t>(lineFeeds + 1, kSourceSize));
   for (LineReader lines(source_); !lines.AtEnd();) {
     const std::string_view line = lines.Next();
     sourceLines_.push_back({static_cast<std::uint32_t>(line.data() - source_.data()),
