@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# Times whole runs of zoltasm against GNU as on the same generated program at
-# 1,000, 8,000 and 32,767 lines: as with a listing (-al, as zoltasm always
-# writes one) and without. Prints median wall times, lines per second, the
-# ratios, and peak memory (/usr/bin/time -f %M). The CPU columns (user plus
-# system time per run, a mean over the runs) are steadier on a busy machine.
-#   bench/compare.sh [RUNS]     (default 21 runs per tool and size)
+# Times whole runs of zoltasm on the same generated program at 1,000, 8,000
+# and 32,767 lines against three other processes:
+#   floor   one cat copying the source, the listing and the object file into
+#           one output: the least any process that reads and writes those
+#           bytes costs;
+#   as -al  GNU as with a listing (zoltasm always writes one);
+#   as      GNU as without.
+# One row per process and size: median wall time, lines per second, CPU (user
+# plus system time per run, a mean over the runs: steadier on a busy machine),
+# peak memory (/usr/bin/time -f %M) and zoltasm's ratio to the row (wall
+# times). The runs of the four take turns, so that load on the machine falls
+# on all of them alike.
+#   bench/compare.sh [RUNS]     (default 21 runs per process and size)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export LC_ALL=C
@@ -19,9 +26,15 @@ cmake --build build -j "$(nproc)" --target zoltasm zolt_bench_programs > /dev/nu
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-zoltasm=(build/cli/zoltasm "$work/bench.ZOL")
-as_listing=(as -al="$work/bench.s.lst" -o "$work/bench.o" "$work/bench.s")
-as_plain=(as -o "$work/bench.o" "$work/bench.s")
+zoltasm_command=(build/cli/zoltasm "$work/bench.ZOL")
+as_listing_command=(as -al="$work/bench.s.lst" -o "$work/bench.o" "$work/bench.s")
+as_plain_command=(as -o "$work/bench.o" "$work/bench.s")
+floor() { cat "$work/bench.ZOL" "$work/bench.lst" "$work/bench.obj" > "$work/floor.out"; }
+zoltasm() { "${zoltasm_command[@]}"; }
+as_listing() { "${as_listing_command[@]}"; }
+as_plain() { "${as_plain_command[@]}"; }
+tools=(floor zoltasm as_listing as_plain)
+declare -A names=([floor]="floor" [zoltasm]="zoltasm" [as_listing]="as -al" [as_plain]="as")
 
 # Microseconds of one run, from bash's own clock (no extra process).
 run_us() {
@@ -50,31 +63,41 @@ children_cpu_us() {
 
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
+# Peak memory of the process itself; the floor is a shell redirection, not
+# a program of its own, so it has none to show.
 peak_kb() {
+  [ "$1" = floor ] && { echo "-"; return; }
+  local -n command="$1_command"
   local kb=()
-  for _ in 1 2 3; do kb+=("$(/usr/bin/time -f %M "$@" 2>&1 > /dev/null | tail -1)"); done
+  for _ in 1 2 3; do kb+=("$(/usr/bin/time -f %M "${command[@]}" 2>&1 > /dev/null | tail -1)"); done
   median "${kb[@]}"
 }
 
 echo "machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg); $(as --version | head -1)"
-printf '%6s | %9s %9s %8s | %9s %9s %8s | %9s %8s | %6s %6s | %8s %8s %8s\n' \
-  lines zoltasm lines/s cpu "as -al" lines/s cpu as lines/s "al/us" "as/us" "peak KB" "as -al" as
+printf '%6s | %-7s | %9s %9s | %8s | %7s | %s\n' lines process median lines/s cpu "peak KB" "zoltasm/it"
+declare -A walls medians
 for lines in "${sizes[@]}"; do
   build/bench/zolt_bench_programs "$lines" "$work"
-  "${zoltasm[@]}" > /dev/null
-  "${as_listing[@]}"
-  ours=() theirs=() plain=()
+  zoltasm > /dev/null
+  as_listing
+  walls=()
   for _ in $(seq "$runs"); do
-    ours+=("$(run_us "${zoltasm[@]}")")
-    theirs+=("$(run_us "${as_listing[@]}")")
-    plain+=("$(run_us "${as_plain[@]}")")
+    for tool in "${tools[@]}"; do walls[$tool]+=" $(run_us "$tool")"; done
   done
-  awk -v n="$lines" -v z="$(median "${ours[@]}")" -v a="$(median "${theirs[@]}")" \
-    -v p="$(median "${plain[@]}")" -v zc="$(mean_cpu_us "${zoltasm[@]}")" \
-    -v ac="$(mean_cpu_us "${as_listing[@]}")" -v zk="$(peak_kb "${zoltasm[@]}")" \
-    -v ak="$(peak_kb "${as_listing[@]}")" -v pk="$(peak_kb "${as_plain[@]}")" 'BEGIN {
-      printf "%6d | %6.2f ms %9.0f %5.2f ms | %6.2f ms %9.0f %5.2f ms | %6.2f ms %8.0f |",
-        n, z / 1000, n / z * 1e6, zc / 1000, a / 1000, n / a * 1e6, ac / 1000, p / 1000, n / p * 1e6
-      printf " %5.1fx %5.1fx | %8d %8d %8d\n", a / z, p / z, zk, ak, pk
-    }'
+  for tool in "${tools[@]}"; do
+    read -ra times_of <<< "${walls[$tool]}"
+    medians[$tool]="$(median "${times_of[@]}")"
+  done
+  for tool in "${tools[@]}"; do
+    awk -v n="$lines" -v name="${names[$tool]}" -v t="${medians[$tool]}" \
+      -v z="${medians[zoltasm]}" -v c="$(mean_cpu_us "$tool")" -v k="$(peak_kb "$tool")" 'BEGIN {
+        printf "%6d | %-7s | %6.2f ms %9.0f | %5.2f ms | %7s | %5.2f\n",
+          n, name, t / 1000, n / t * 1e6, c / 1000, k, z / t
+      }'
+  done
 done
+awk -v n="${sizes[-1]}" -v f="${medians[floor]}" -v z="${medians[zoltasm]}" \
+  -v a="${medians[as_listing]}" 'BEGIN {
+    printf "%d lines: zoltasm takes %.2f times the floor (target: at most 2) and is %.1f times as fast as as -al (target: at least 12)\n",
+      n, z / f, a / z
+  }'

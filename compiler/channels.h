@@ -1,8 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "output_text.h"
 
 namespace zolt {
 
@@ -12,16 +16,17 @@ namespace zolt {
 // benchmarks, the fuzzer) or on disk.
 enum class Channel { Source = 1, Listing = 2, Object = 3 };
 
+// Far beyond any program of 32,767 lines; a larger "source" is a mistake
+// (a disk image, a device), not something to read into memory.
+inline constexpr std::size_t kLargestSource = std::size_t{256} << 20;
+
 class Channels {
  public:
   virtual ~Channels() = default;
 
-  // Channel 1: reads the whole source; a failure to read it is a hard error.
-  void OpenForReading(const std::string& path);
-  bool AtEnd() const { return position_ >= source_.size(); }
-  // The next line without its ending. CR LF, a lone CR and a lone LF each end
-  // a line; a last line without an ending is still a line.
-  std::string_view ReadLine();
+  // Channel 1: the whole source at path, read at once; a failure to read it,
+  // or a source larger than kLargestSource, is a hard error.
+  virtual std::string ReadAll(const std::string& path) = 0;
 
   // The listing's file-name line as written to the file; the path itself is
   // UTF-8 text.
@@ -34,7 +39,18 @@ class Channels {
   virtual void CheckOutputs(const std::string& listing, const std::string& object) const = 0;
   // Channels 2 and 3: creates or empties the file.
   virtual void OpenForWriting(Channel channel, const std::string& path) = 0;
-  virtual void Write(Channel channel, std::string_view text) = 0;
+  // Channels 2 and 3: the output not yet handed to the file. Whole lines are
+  // formatted straight onto its end, then LinesAdded is called.
+  OutputText& Output(Channel channel) { return outputs_[channel == Channel::Listing ? 0 : 1]; }
+  // An output that has grown to the channel's piece size is handed to its
+  // file, so that a run takes few system calls; a channel in memory keeps
+  // its outputs whole. Called after every line, so the test is done here.
+  void LinesAdded() {
+    if (Output(Channel::Listing).Size() >= pieceSize_ ||
+        Output(Channel::Object).Size() >= pieceSize_) {
+      WritePieces();
+    }
+  }
   // Closes every open channel; a write that could not be completed is a hard
   // error, raised once everything is closed.
   virtual void CloseAll() = 0;
@@ -43,11 +59,13 @@ class Channels {
   virtual void CloseAllAfterFailure() noexcept = 0;
 
  protected:
-  virtual std::string Load(const std::string& path) = 0;
+  explicit Channels(std::size_t pieceSize = SIZE_MAX) : pieceSize_(pieceSize) {}
+  // Hands every output of the piece size or more to its file.
+  virtual void WritePieces() {}
 
  private:
-  std::string source_;
-  std::size_t position_ = 0;
+  std::array<OutputText, 2> outputs_;
+  std::size_t pieceSize_;
 };
 
 // A run held in memory: the source is given as bytes, the listing and object
@@ -57,25 +75,16 @@ class MemoryChannels : public Channels {
   MemoryChannels(std::string sourcePath, std::string sourceBytes)
       : sourcePath_(std::move(sourcePath)), sourceBytes_(std::move(sourceBytes)) {}
 
+  std::string ReadAll(const std::string& path) override;
   void CheckOutputs(const std::string& listing, const std::string& object) const override;
-  void OpenForWriting(Channel channel, const std::string& path) override;
-  void Write(Channel channel, std::string_view text) override;
+  // The outputs stay whole in memory.
+  void OpenForWriting(Channel channel, const std::string&) override { Output(channel).Clear(); }
   void CloseAll() override {}
   void CloseAllAfterFailure() noexcept override {}
 
-  const std::string& Listing() const { return listing_; }
-  const std::string& Object() const { return object_; }
-
- protected:
-  std::string Load(const std::string& path) override;
-
  private:
-  std::string& Output(Channel channel);
-
   std::string sourcePath_;
   std::string sourceBytes_;
-  std::string listing_;
-  std::string object_;
 };
 
 }  // namespace zolt

@@ -1,5 +1,7 @@
 #include "compiler.h"
 
+#include <algorithm>
+
 #include "checked16.h"
 #include "hard_error.h"
 #include "listing_format.h"
@@ -21,44 +23,35 @@ bool IsLabel(const std::string& word) {
 
 // Lines that carry nothing: shorter than two characters, or only blanks (an
 // editor's auto-indent leaves those behind).
-bool IsEmptyLine(const std::string& prepared) {
+bool IsEmptyLine(std::string_view prepared) {
   return prepared.size() < 2 || IsAllBlank(prepared);
-}
-
-std::size_t SourceSlot(int index) {
-  if (index < 0 || index >= Compiler::kSourceSize) {
-    throw HardError("source line index " + std::to_string(index) + " is outside 0 to 32768");
-  }
-  return static_cast<std::size_t>(index);
 }
 
 }  // namespace
 
-Compiler::Compiler() {
-  sourceLines_.reserve(kSourceSize);
-}
-
-// The table grows as lines are read rather than being filled up front: a line
-// that no run has reached yet reads as empty, just as in a fresh context.
-const std::string& Compiler::SourceLine(int index) const {
-  static const std::string kNeverRead;
-  const std::size_t slot = SourceSlot(index);
-  return slot < sourceLines_.size() ? sourceLines_[slot] : kNeverRead;
+void Compiler::OutsideTheTable(int index) {
+  throw HardError("source line index " + std::to_string(index) + " is outside 0 to 32768");
 }
 
 void Compiler::ReadSource(Channels& channels) {
-  channels.OpenForReading(FileName);
+  // The table holds only this run's lines, from the start: whatever ends the
+  // reading, no line of an earlier source is left to read.
   LineCount = 0;
-  while (!channels.AtEnd()) {
-    // LineCount stays below 32768, inside the table; a slot is added only
-    // where no earlier run has read this far.
-    const std::string_view line = channels.ReadLine();
-    const auto slot = static_cast<std::size_t>(LineCount);
-    if (slot < sourceLines_.size()) {
-      sourceLines_[slot] = line;
-    } else {
-      sourceLines_.emplace_back(line);
-    }
+  sourceLines_.clear();
+  source_ = channels.ReadAll(FileName);
+  UpperCase(source_, upperSource_);
+  // Room for the lines at once, so that the table is never moved as it
+  // fills: every LF ends a line (alone or after a CR), so a source whose
+  // lines end in LF or CR LF takes one entry per LF and one for a last line
+  // without an ending; no run reads more than the table's size.
+  std::uint32_t lineFeeds = 0;
+  for (const char c : source_) lineFeeds += c == '\n' ? 1 : 0;
+  sourceLines_.reserve(std::min<std::size_t>(lineFeeds + 1, kSourceSize));
+  for (LineReader lines(source_); !lines.AtEnd();) {
+    const std::string_view line = lines.Next();
+    sourceLines_.push_back({static_cast<std::uint32_t>(line.data() - source_.data()),
+                            static_cast<std::uint32_t>(line.size())});
+    // LineCount stays below 32768, inside the table.
     LineCount = Add16(LineCount, 1, "the source has more than 32767 lines");
   }
 }
@@ -100,18 +93,17 @@ void Compiler::OpenOutputs(Channels& channels) {
   channels.OpenForWriting(Channel::Listing, FileName);
   ObjectFileName = objectPath;
   channels.OpenForWriting(Channel::Object, ObjectFileName);
-  lineBuffer_.clear();
-  AppendHeader(lineBuffer_, channels.PathText(FileName));
-  channels.Write(Channel::Listing, lineBuffer_);
+  AppendHeader(channels.Output(Channel::Listing), channels.PathText(FileName));
+  channels.LinesAdded();
 }
 
 void Compiler::PrepareLine(int index) {
   lineIndex_ = index;
-  zolt::PrepareLine(SourceLine(index), LineText);
+  LineText = PreparedLine(LineIn(upperSource_, index));
 }
 
 void Compiler::CutWord1() {
-  LineText.erase(0, Word1.size());
+  LineText.remove_prefix(Word1.size());
 }
 
 void Compiler::Advance(std::int16_t words) {
@@ -154,7 +146,7 @@ bool Compiler::TakeSecondWord() {
 }
 
 void Compiler::DefineEquSymbol() {
-  LineText.erase(0, Word2.size());
+  LineText.remove_prefix(Word2.size());
   RequireWord("EQU has no value");
   Word2 = CommWord(LineText);
   const float value = ToSingle(Word2);

@@ -22,8 +22,6 @@ class Compiler {
  public:
   static constexpr int kSourceSize = 32769;
 
-  Compiler();
-
   // Reads FileName on channel 1 into SourceLines, counting LineCount; the
   // 32768th line is a hard error.
   void ReadSource(Channels& channels);
@@ -33,14 +31,17 @@ class Compiler {
   // carrying the line it arose on.
   std::string Compile(Channels& channels);
 
-  // The first word of text; strips text's leading blanks in place.
-  std::string CommWord(std::string& text);
+  // The first word of text; strips text's leading blanks in place. The word
+  // is a view of text's characters.
+  std::string_view CommWord(std::string_view& text);
   // The first word of text as the text of a value: a literal as written, a
-  // symbol's value, or for a relative jump the distance from Address.
-  std::string CommWord1(std::string& text);
+  // symbol's value, or for a relative jump the distance from Address. A view
+  // that holds until the next call.
+  std::string_view CommWord1(std::string_view& text);
 
-  // Entry index of SourceLines; a line no run has read is empty.
-  const std::string& SourceLine(int index) const;
+  // Entry index of SourceLines as read; a line this run has not read is
+  // empty.
+  std::string_view SourceLine(int index) const { return LineIn(source_, index); }
 
   SymbolTable Symbols;
   std::int16_t LineCount = 0;
@@ -55,7 +56,10 @@ class Compiler {
   std::int16_t ErrorCount = 0;
   std::string FileName;
   std::string ObjectFileName;
-  std::string LineText;
+  // The prepared current line, cut down from the front as its words are
+  // taken: a view of the upper-cased source, so preparing a line copies
+  // nothing.
+  std::string_view LineText;
   std::string Word1;
   std::string Word2;
 
@@ -89,7 +93,7 @@ class Compiler {
   // Bounds Value; a value outside is a soft error naming "subject field" and
   // the operand as written (a relative jump's target by its distance).
   void Clamp(std::int32_t low, std::int32_t high, std::string_view subject, std::string_view field,
-             const std::string& text, bool relative = false);
+             std::string_view text, bool relative = false);
   // The symbol the last operand named, for messages; nullptr for a literal.
   const SymbolOperand* OperandSymbol() const {
     return operandIsSymbol_ ? &operandSymbol_ : nullptr;
@@ -105,11 +109,34 @@ class Compiler {
   void Emit(Channels& channels);
   void EndOfLine(Channels& channels);
 
-  std::vector<std::string> sourceLines_;
+  // Where a line lies in the source's bytes, without its line end; a source
+  // is never so large that its places need more than 32 bits.
+  struct LineSpan {
+    std::uint32_t start;
+    std::uint32_t size;
+  };
+  static_assert(kLargestSource <= UINT32_MAX);
+  // Line index as it lies in bytes: the source as read or upper-cased, which
+  // hold every line at the same place. A line this run has not read is
+  // empty; an index outside the table is a hard error.
+  std::string_view LineIn(const std::string& bytes, int index) const {
+    if (index < 0 || index >= kSourceSize) OutsideTheTable(index);
+    const auto slot = static_cast<std::size_t>(index);
+    if (slot >= sourceLines_.size()) return {};
+    return {bytes.data() + sourceLines_[slot].start, sourceLines_[slot].size};
+  }
+  [[noreturn]] static void OutsideTheTable(int index);
+
+  // SourceLines: the source read last, kept whole as read and upper-cased,
+  // and where its lines lie; the lines are never copied.
+  std::string source_;
+  std::string upperSource_;
+  std::vector<LineSpan> sourceLines_;
   // The source line being worked on (0-based), for diagnostics and hard
   // errors; -1 outside the passes.
   int lineIndex_ = -1;
-  std::string lineBuffer_;
+  // The value text of the last symbol operand, which CommWord1 returns.
+  std::string valueText_;
   bool operandIsSymbol_ = false;
   std::string operandSymbolName_;
   SymbolOperand operandSymbol_{};

@@ -5,18 +5,15 @@
 namespace zolt {
 
 void Compiler::WriteTextLine(Channels& channels) {
-  lineBuffer_.clear();
-  AppendTextOnlyLine(lineBuffer_, lineIndex_ + 1, SourceLine(lineIndex_));
-  channels.Write(Channel::Listing, lineBuffer_);
+  AppendTextOnlyLine(channels.Output(Channel::Listing), lineIndex_ + 1, SourceLine(lineIndex_));
+  channels.LinesAdded();
 }
 
 void Compiler::WriteOneWord(Channels& channels) {
-  lineBuffer_.clear();
-  AppendOneWordLine(lineBuffer_, ListAddress, CodeWord, lineIndex_ + 1, SourceLine(lineIndex_));
-  channels.Write(Channel::Listing, lineBuffer_);
-  lineBuffer_.clear();
-  AppendObjectLine(lineBuffer_, CodeWord);
-  channels.Write(Channel::Object, lineBuffer_);
+  AppendOneWordLine(channels.Output(Channel::Listing), ListAddress, CodeWord, lineIndex_ + 1,
+                    SourceLine(lineIndex_));
+  AppendObjectLine(channels.Output(Channel::Object), CodeWord);
+  channels.LinesAdded();
   if (Observer != nullptr)
     Observer->WordsListed(lineIndex_ + 1, ListAddress, CodeWord, std::nullopt);
 }
@@ -27,21 +24,17 @@ void Compiler::Emit(Channels& channels) {
 }
 
 void Compiler::WriteTwoWords(Channels& channels) {
-  lineBuffer_.clear();
-  AppendTwoWordLine(lineBuffer_, ListAddress, CodeWord, CodeWord2, lineIndex_ + 1,
-                    SourceLine(lineIndex_));
-  channels.Write(Channel::Listing, lineBuffer_);
-  lineBuffer_.clear();
-  AppendObjectLine(lineBuffer_, CodeWord, CodeWord2);
-  channels.Write(Channel::Object, lineBuffer_);
+  AppendTwoWordLine(channels.Output(Channel::Listing), ListAddress, CodeWord, CodeWord2,
+                    lineIndex_ + 1, SourceLine(lineIndex_));
+  AppendObjectLine(channels.Output(Channel::Object), CodeWord, CodeWord2);
+  channels.LinesAdded();
   if (Observer != nullptr) Observer->WordsListed(lineIndex_ + 1, ListAddress, CodeWord, CodeWord2);
 }
 
 void Compiler::EndOfLine(Channels& channels) {
   if (ErrorFlag != 1) return;
-  lineBuffer_.clear();
-  AppendErrorLine(lineBuffer_);
-  channels.Write(Channel::Listing, lineBuffer_);
+  AppendErrorLine(channels.Output(Channel::Listing));
+  channels.LinesAdded();
   ErrorCount = Add16(ErrorCount, 1, "more than 32767 lines are in error");
 }
 

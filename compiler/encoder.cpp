@@ -38,7 +38,7 @@ void Compiler::Encode(const Instruction& instruction) {
 }
 
 void Compiler::Clamp(std::int32_t low, std::int32_t high, std::string_view subject,
-                     std::string_view field, const std::string& text, bool relative) {
+                     std::string_view field, std::string_view text, bool relative) {
   const std::int32_t bound = Value > high ? high : Value < low ? low : Value;
   if (bound == Value) return;
   const SymbolOperand* symbol = OperandSymbol();

@@ -13,10 +13,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kFlushSize = 1 << 16;
+constexpr std::array kOutputs = {Channel::Listing, Channel::Object};
 constexpr std::size_t kChunkSize = 1 << 16;
-// Far beyond any program of 32,767 lines; a larger "source" is a mistake
-// (a disk image, a device), not something to read into memory.
-constexpr std::uintmax_t kLargestSource = std::uintmax_t{256} << 20;
 
 std::string Reason() {
   return std::strerror(errno);
@@ -51,6 +49,8 @@ std::string Utf8FromPath(const std::filesystem::path& path) {
   return std::string(text.begin(), text.end());
 }
 
+FileChannels::FileChannels() : Channels(kFlushSize) {}
+
 FileChannels::~FileChannels() {
   CloseAllAfterFailure();
 }
@@ -67,7 +67,7 @@ std::string FileChannels::FullPath(const std::string& path) const {
   return Utf8FromPath(full);
 }
 
-std::string FileChannels::Load(const std::string& path) {
+std::string FileChannels::ReadAll(const std::string& path) {
   const fs::path native = PathFromUtf8(path);
   std::error_code ignored;
   if (fs::is_directory(native, ignored)) {
@@ -122,38 +122,45 @@ void FileChannels::CheckOutputs(const std::string& listing, const std::string& o
   }
 }
 
-FileChannels::Output& FileChannels::OutputOf(Channel channel) {
-  return outputs_[channel == Channel::Listing ? 0 : 1];
+FileChannels::OutputFile& FileChannels::FileOf(Channel channel) {
+  return files_[channel == Channel::Listing ? 0 : 1];
 }
 
 void FileChannels::OpenForWriting(Channel channel, const std::string& path) {
-  Output& output = OutputOf(channel);
+  OutputFile& output = FileOf(channel);
   output.file = OpenFile(PathFromUtf8(path), true);
   if (output.file == nullptr) throw HardError("cannot create '" + path + "': " + Reason());
   output.path = path;
+  // Every write is a large piece of the output already: the file's own
+  // buffer would only split it into more system calls.
+  std::setvbuf(output.file, nullptr, _IONBF, 0);
+  // The output is written out as soon as it passes kFlushSize: with room for
+  // twice as much, only a single line longer than that ever moves it.
+  Output(channel).Clear();
+  Output(channel).Reserve(2 * kFlushSize);
 }
 
-void FileChannels::Write(Channel channel, std::string_view text) {
-  Output& output = OutputOf(channel);
-  output.buffer.append(text);
-  if (output.buffer.size() >= kFlushSize) {
-    const std::string failure = Flush(output);
+void FileChannels::WritePieces() {
+  for (const Channel channel : kOutputs) {
+    if (Output(channel).Size() < kFlushSize) continue;
+    const std::string failure = Flush(channel);
     if (!failure.empty()) throw HardError(failure);
   }
 }
 
-std::string FileChannels::Flush(Output& output) {
-  if (output.file == nullptr || output.buffer.empty()) return {};
-  const std::size_t written =
-      std::fwrite(output.buffer.data(), 1, output.buffer.size(), output.file);
-  const bool failed = written != output.buffer.size() || std::fflush(output.file) != 0;
-  output.buffer.clear();
+std::string FileChannels::Flush(Channel channel) {
+  OutputText& text = Output(channel);
+  const OutputFile& output = FileOf(channel);
+  if (output.file == nullptr || text.Size() == 0) return {};
+  const bool failed = std::fwrite(text.View().data(), 1, text.Size(), output.file) != text.Size();
+  text.Clear();
   return failed ? "cannot write '" + output.path + "': " + Reason() : std::string();
 }
 
-std::string FileChannels::Close(Output& output) {
+std::string FileChannels::Close(Channel channel) {
+  OutputFile& output = FileOf(channel);
   if (output.file == nullptr) return {};
-  std::string failure = Flush(output);
+  std::string failure = Flush(channel);
   if (std::fclose(output.file) != 0 && failure.empty()) {
     failure = "cannot write '" + output.path + "': " + Reason();
   }
@@ -163,15 +170,15 @@ std::string FileChannels::Close(Output& output) {
 
 void FileChannels::CloseAll() {
   std::string failure;
-  for (Output& output : outputs_) {
-    const std::string closing = Close(output);
+  for (const Channel channel : kOutputs) {
+    const std::string closing = Close(channel);
     if (failure.empty()) failure = closing;
   }
   if (!failure.empty()) throw HardError(failure);
 }
 
 void FileChannels::CloseAllAfterFailure() noexcept {
-  for (Output& output : outputs_) Close(output);
+  for (const Channel channel : kOutputs) Close(channel);
 }
 
 }  // namespace zolt

@@ -17,10 +17,12 @@ std::string Utf8FromPath(const std::filesystem::path& path);
 // pieces; whatever was written before a failure reaches the file.
 class FileChannels : public Channels {
  public:
-  FileChannels() = default;
+  FileChannels();
   FileChannels(const FileChannels&) = delete;
   FileChannels& operator=(const FileChannels&) = delete;
   ~FileChannels() override;
+
+  std::string ReadAll(const std::string& path) override;
 
 #ifdef _WIN32
   std::string PathText(const std::string& utf8Path) const override;
@@ -28,27 +30,26 @@ class FileChannels : public Channels {
   std::string FullPath(const std::string& path) const override;
   void CheckOutputs(const std::string& listing, const std::string& object) const override;
   void OpenForWriting(Channel channel, const std::string& path) override;
-  void Write(Channel channel, std::string_view text) override;
   void CloseAll() override;
   void CloseAllAfterFailure() noexcept override;
 
  protected:
-  std::string Load(const std::string& path) override;
+  void WritePieces() override;
 
  private:
-  struct Output {
+  struct OutputFile {
     std::FILE* file = nullptr;
     std::string path;
-    std::string buffer;
   };
 
-  Output& OutputOf(Channel channel);
-  // Writes the buffer out; returns the cause of a failure, or an empty text.
-  static std::string Flush(Output& output);
-  static std::string Close(Output& output);
+  OutputFile& FileOf(Channel channel);
+  // Writes the channel's output out; returns the cause of a failure, or an
+  // empty text.
+  std::string Flush(Channel channel);
+  std::string Close(Channel channel);
 
   std::string sourcePath_;
-  std::array<Output, 2> outputs_;
+  std::array<OutputFile, 2> files_;
 };
 
 }  // namespace zolt

@@ -2,109 +2,142 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 #include "checked16.h"
 
 namespace zolt {
 namespace {
 
-// The fields at the start of a line (address, code words, line number; at
-// most 32 characters) are put together in place and appended in one piece,
-// as a line is written for nearly every source line.
-class Fields {
+// Room for the fields of any line: an address, two code words, a line number
+// and the tabs between them take at most 25 characters, an object line 15.
+constexpr std::size_t kLongestFields = 32;
+
+// "00" to "99", to write decimal digits two at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// Formats one line straight onto the end of an output, as a line is written
+// for nearly every source line: room for the longest line is asked for at
+// once, the characters are put in place, and the output ends where they do
+// when the writer goes.
+class LineWriter {
  public:
-  Fields& Text(std::string_view text) {
+  LineWriter(OutputText& out, std::size_t longest) : out_(out), end_(out.Room(longest)) {}
+  LineWriter(const LineWriter&) = delete;
+  LineWriter& operator=(const LineWriter&) = delete;
+  ~LineWriter() { out_.EndAt(end_); }
+
+  LineWriter& Text(std::string_view text) {
     end_ = std::copy(text.begin(), text.end(), end_);
     return *this;
   }
-  Fields& Decimal(int value) {
-    end_ = std::to_chars(end_, buffer_.data() + buffer_.size(), value).ptr;
+  // Line numbers and addresses: never negative, five digits at most,
+  // written from the last, two at a time.
+  LineWriter& Decimal(std::uint16_t value) {
+    const int digits = value < 10 ? 1 : value < 100 ? 2 : value < 1000 ? 3 : value < 10000 ? 4 : 5;
+    end_ += digits;
+    char* digit = end_;
+    const auto twoDigits = [&digit](unsigned pair) {
+      digit -= 2;
+      std::copy_n(&kDigitPairs[2 * pair], 2, digit);
+    };
+    for (; value >= 100; value /= 100) twoDigits(value % 100);
+    if (value >= 10) {
+      twoDigits(value);
+    } else {
+      *--digit = static_cast<char>('0' + value);
+    }
     return *this;
   }
-  Fields& Hex(std::int16_t code) {
+  LineWriter& Hex(std::int16_t code) {
     constexpr std::string_view kDigits = "0123456789ABCDEF";
-    std::array<char, 4> digits;
-    auto first = digits.end();
-    std::uint16_t bits = Bits16(code);
-    do {
-      *--first = kDigits[bits & 0xF];
-      bits = static_cast<std::uint16_t>(bits >> 4);
-    } while (bits != 0);
-    end_ = std::copy(first, digits.end(), end_);
+    const std::uint16_t bits = Bits16(code);
+    int shift = 12;
+    while (shift > 0 && (bits >> shift) == 0) shift -= 4;
+    for (; shift >= 0; shift -= 4) *end_++ = kDigits[(bits >> shift) & 0xF];
     return *this;
   }
   // An address is written as a number item: a space where a minus sign
   // would stand, the digits and a trailing space.
-  Fields& Address(std::int16_t address) { return Text(" ").Decimal(address).Text(" "); }
-
-  void AppendTo(std::string& out) const {
-    out.append(buffer_.data(), static_cast<std::size_t>(end_ - buffer_.data()));
-  }
-  // The fields, then the source text as read and the line end.
-  void AppendTo(std::string& out, std::string_view source) const {
-    AppendTo(out);
-    out.append(source);
-    out.append(kLineEnd);
+  LineWriter& Address(std::int16_t address) {
+    return Text(" ").Decimal(static_cast<std::uint16_t>(address)).Text(" ");
   }
 
  private:
-  std::array<char, 48> buffer_;
-  char* end_ = buffer_.data();
+  OutputText& out_;
+  char* end_;
 };
+
+// A listing line: its fields, then the source text as read and the line end.
+std::size_t Longest(std::string_view source) {
+  return kLongestFields + source.size() + kLineEnd.size();
+}
 
 }  // namespace
 
-void AppendHeader(std::string& out, std::string_view listingPath) {
-  out.append("Filemane:");
-  out.append(listingPath);
-  out.append(kLineEnd);
-  out.append(kLineEnd);
-  out.append("addr    code            line    Source Text");
-  out.append(kLineEnd);
+void AppendHeader(OutputText& out, std::string_view listingPath) {
+  out.Append("Filemane:");
+  out.Append(listingPath);
+  out.Append(kLineEnd);
+  out.Append(kLineEnd);
+  out.Append("addr    code            line    Source Text");
+  out.Append(kLineEnd);
 }
 
-void AppendTextOnlyLine(std::string& out, int lineNumber, std::string_view source) {
-  Fields().Text("\t\t\t ").Decimal(lineNumber).Text("\t").AppendTo(out, source);
+void AppendTextOnlyLine(OutputText& out, int lineNumber, std::string_view source) {
+  LineWriter(out, Longest(source))
+      .Text("\t\t\t ")
+      .Decimal(static_cast<std::uint16_t>(lineNumber))
+      .Text("\t")
+      .Text(source)
+      .Text(kLineEnd);
 }
 
-void AppendOneWordLine(std::string& out, std::int16_t address, std::int16_t code, int lineNumber,
+void AppendOneWordLine(OutputText& out, std::int16_t address, std::int16_t code, int lineNumber,
                        std::string_view source) {
-  Fields()
+  LineWriter(out, Longest(source))
       .Address(address)
       .Text("\t")
       .Hex(code)
       .Text("\t\t ")
-      .Decimal(lineNumber)
+      .Decimal(static_cast<std::uint16_t>(lineNumber))
       .Text("\t")
-      .AppendTo(out, source);
+      .Text(source)
+      .Text(kLineEnd);
 }
 
-void AppendTwoWordLine(std::string& out, std::int16_t address, std::int16_t code,
-                       std::int16_t code2, int lineNumber, std::string_view source) {
-  Fields()
+void AppendTwoWordLine(OutputText& out, std::int16_t address, std::int16_t code, std::int16_t code2,
+                       int lineNumber, std::string_view source) {
+  LineWriter(out, Longest(source))
       .Address(address)
       .Text("\t")
       .Hex(code)
       .Text("\t")
       .Hex(code2)
       .Text("\t ")
-      .Decimal(lineNumber)
+      .Decimal(static_cast<std::uint16_t>(lineNumber))
       .Text("\t")
-      .AppendTo(out, source);
+      .Text(source)
+      .Text(kLineEnd);
 }
 
-void AppendErrorLine(std::string& out) {
-  out.append(kErrorLine);
-  out.append(kLineEnd);
+void AppendErrorLine(OutputText& out) {
+  out.Append(kErrorLine);
+  out.Append(kLineEnd);
 }
 
-void AppendObjectLine(std::string& out, std::int16_t code) {
-  Fields().Text("&h").Hex(code).Text(kLineEnd).AppendTo(out);
+void AppendObjectLine(OutputText& out, std::int16_t code) {
+  LineWriter(out, kLongestFields).Text("&h").Hex(code).Text(kLineEnd);
 }
 
-void AppendObjectLine(std::string& out, std::int16_t code, std::int16_t code2) {
-  Fields().Text("&h").Hex(code).Text("\t&h").Hex(code2).Text(kLineEnd).AppendTo(out);
+void AppendObjectLine(OutputText& out, std::int16_t code, std::int16_t code2) {
+  LineWriter(out, kLongestFields).Text("&h").Hex(code).Text("\t&h").Hex(code2).Text(kLineEnd);
 }
 
 }  // namespace zolt

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "output_text.h"
+
 namespace zolt {
 
 // The exact lines of the listing and object files; each Append adds one whole
@@ -13,14 +15,14 @@ namespace zolt {
 inline constexpr std::string_view kLineEnd = "\r\n";
 inline constexpr std::string_view kErrorLine = "---------------Error------------------";
 
-void AppendHeader(std::string& out, std::string_view listingPath);
-void AppendTextOnlyLine(std::string& out, int lineNumber, std::string_view source);
-void AppendOneWordLine(std::string& out, std::int16_t address, std::int16_t code, int lineNumber,
+void AppendHeader(OutputText& out, std::string_view listingPath);
+void AppendTextOnlyLine(OutputText& out, int lineNumber, std::string_view source);
+void AppendOneWordLine(OutputText& out, std::int16_t address, std::int16_t code, int lineNumber,
                        std::string_view source);
-void AppendTwoWordLine(std::string& out, std::int16_t address, std::int16_t code,
-                       std::int16_t code2, int lineNumber, std::string_view source);
-void AppendErrorLine(std::string& out);
-void AppendObjectLine(std::string& out, std::int16_t code);
-void AppendObjectLine(std::string& out, std::int16_t code, std::int16_t code2);
+void AppendTwoWordLine(OutputText& out, std::int16_t address, std::int16_t code, std::int16_t code2,
+                       int lineNumber, std::string_view source);
+void AppendErrorLine(OutputText& out);
+void AppendObjectLine(OutputText& out, std::int16_t code);
+void AppendObjectLine(OutputText& out, std::int16_t code, std::int16_t code2);
 
 }  // namespace zolt

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "hard_error.h"
 
@@ -123,6 +124,22 @@ T Convert(const Decimal& number) {
   return number.negative ? -value : value;
 }
 
+// An optional minus and up to nine decimal digits, as nearly every operand
+// is written (a jump's distance back among them): their value, read without
+// the general reader and its rounding; nothing for any other text.
+std::optional<std::int64_t> PlainInteger(std::string_view text) {
+  constexpr std::size_t kMostDigits = 9;
+  const bool negative = text.starts_with('-');
+  if (negative) text.remove_prefix(1);
+  if (text.empty() || text.size() > kMostDigits) return std::nullopt;
+  std::int64_t value = 0;
+  for (char c : text) {
+    if (!IsDigit(c)) return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return negative ? -value : value;
+}
+
 bool IsHex(std::string_view text) {
   return text.size() >= 2 && text[0] == '&' && text[1] == 'H';
 }
@@ -166,11 +183,22 @@ double ParseNumber(std::string_view text) {
 }
 
 std::int32_t ToInteger(std::string_view text, const SymbolOperand* symbol) {
+  if (const std::optional<std::int64_t> value = PlainInteger(text)) {
+    return static_cast<std::int32_t>(*value);
+  }
   return RoundToInt32(ParseNumber(text), text, symbol);
 }
 
 std::int32_t ToScaledInteger(std::string_view text, const SymbolOperand* symbol) {
-  return RoundToInt32(ParseNumber(text) * 10000.0, text, symbol);
+  constexpr std::int64_t kScale = 10000;
+  if (const std::optional<std::int64_t> value = PlainInteger(text)) {
+    const std::int64_t scaled = *value * kScale;
+    if (scaled >= std::numeric_limits<std::int32_t>::min() &&
+        scaled <= std::numeric_limits<std::int32_t>::max()) {
+      return static_cast<std::int32_t>(scaled);
+    }
+  }
+  return RoundToInt32(ParseNumber(text) * static_cast<double>(kScale), text, symbol);
 }
 
 float ToSingle(std::string_view text) {

@@ -34,8 +34,8 @@ MemoryRun RunInMemory(Compiler& compiler, const std::string& path, std::string s
   MemoryChannels channels(path, std::move(source));
   MemoryRun run;
   run.outcome = Run(compiler, channels, path);
-  run.listing = channels.Listing();
-  run.object = channels.Object();
+  run.listing = channels.Output(Channel::Listing).Take();
+  run.object = channels.Output(Channel::Object).Take();
   return run;
 }
 

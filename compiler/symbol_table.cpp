@@ -7,21 +7,35 @@ namespace zolt {
 
 void SymbolTable::Reset() {
   labelCount_ = 0;
-  firstIndex_.clear();
+  firstIndex_.fill(kFree);
+}
+
+std::size_t SymbolTable::IndexPlace(std::string_view name) const {
+  // FNV-1a: names are short, and a few multiplications place them well.
+  std::uint32_t hash = 2166136261U;
+  for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
+  std::size_t place = hash % kIndexSize;
+  while (firstIndex_[place] != kFree &&
+         labelNames_[static_cast<std::size_t>(firstIndex_[place])] != name) {
+    place = (place + 1) % kIndexSize;
+  }
+  return place;
 }
 
 void SymbolTable::Define(std::string_view name, float value) {
   if (labelCount_ >= kSize) throw HardError("symbol table is full (513 entries)");
-  labelNames_[labelCount_] = name;
-  labelValues_[labelCount_] = value;
-  firstIndex_.try_emplace(std::string(name), labelCount_);
+  const auto entry = static_cast<std::size_t>(labelCount_);
+  labelNames_[entry] = name;
+  labelValues_[entry] = value;
+  const std::size_t place = IndexPlace(name);
+  if (firstIndex_[place] == kFree) firstIndex_[place] = labelCount_;
   labelCount_ = Add16(labelCount_, 1, "symbol count passes 32767");
 }
 
 std::optional<float> SymbolTable::Find(std::string_view name) const {
-  const auto found = firstIndex_.find(name);
-  if (found == firstIndex_.end()) return std::nullopt;
-  return labelValues_[found->second];
+  const std::int16_t entry = firstIndex_[IndexPlace(name)];
+  if (entry == kFree) return std::nullopt;
+  return labelValues_[static_cast<std::size_t>(entry)];
 }
 
 }  // namespace zolt

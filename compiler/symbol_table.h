@@ -2,11 +2,9 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace zolt {
 
@@ -17,6 +15,8 @@ namespace zolt {
 class SymbolTable {
  public:
   static constexpr int kSize = 513;
+
+  SymbolTable() { Reset(); }
 
   std::int16_t LabelCount() const { return labelCount_; }
 
@@ -30,16 +30,19 @@ class SymbolTable {
   std::optional<float> Find(std::string_view name) const;
 
  private:
+  // The index: for each name of the run, the entry that defined it first,
+  // placed by a hash of the name in a table of twice the symbols' number (a
+  // power of two); a name whose place is taken goes to the next free one.
+  static constexpr std::size_t kIndexSize = 1024;
+  static constexpr std::int16_t kFree = -1;
+  // The place of name in the index: the entry it names, or the free place
+  // where it would go.
+  std::size_t IndexPlace(std::string_view name) const;
+
   std::array<std::string, kSize> labelNames_;
   std::array<float, kSize> labelValues_{};
   std::int16_t labelCount_ = 0;
-  struct NameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const {
-      return std::hash<std::string_view>{}(name);
-    }
-  };
-  std::unordered_map<std::string, std::int16_t, NameHash, std::equal_to<>> firstIndex_;
+  std::array<std::int16_t, kIndexSize> firstIndex_;
 };
 
 }  // namespace zolt

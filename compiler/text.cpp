@@ -2,17 +2,41 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace zolt {
+namespace {
 
-void PrepareLine(std::string_view source, std::string& prepared) {
-  std::size_t first = 0;
-  while (first < source.size() && source[first] == ' ') ++first;
-  // Copies and upper-cases in one pass, as every line is prepared twice.
-  prepared.resize(source.size() - first);
-  std::transform(
-      source.begin() + static_cast<std::ptrdiff_t>(first), source.end(), prepared.begin(),
-      [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+// The first c in [begin, end), or end; memchr looks at many bytes at a time.
+const char* Find(const char* begin, const char* end, char c) {
+  const void* found = std::memchr(begin, c, static_cast<std::size_t>(end - begin));
+  return found == nullptr ? end : static_cast<const char*>(found);
+}
+
+}  // namespace
+
+void UpperCase(std::string_view text, std::string& upper) {
+  // One pass over the whole source, which the C++ compiler turns into vector
+  // instructions; line by line, most lines would be too short for them.
+  upper.resize(text.size());
+  std::transform(text.begin(), text.end(), upper.begin(), [](char c) {
+    return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+  });
+}
+
+LineReader::LineReader(std::string_view source)
+    : rest_(source.starts_with("\xEF\xBB\xBF") ? source.substr(3) : source) {}
+
+std::string_view LineReader::Next() {
+  const char* const begin = rest_.data();
+  const char* const end = begin + rest_.size();
+  if (lineFeed_ == nullptr || lineFeed_ < begin) lineFeed_ = Find(begin, end, '\n');
+  // A CR before the LF ends the line sooner.
+  const char* const lineEnd = Find(begin, lineFeed_, '\r');
+  const char* next = lineEnd;
+  if (next != end) next += *next == '\r' && next + 1 != end && next[1] == '\n' ? 2 : 1;
+  rest_ = std::string_view(next, end);
+  return {begin, lineEnd};
 }
 
 namespace {

@@ -30,8 +30,36 @@ inline bool IsAllBlank(std::string_view text) {
   return FindNonBlank(text) == text.size();
 }
 
-// The prepared line: upper-cased, leading spaces (not tabs) removed.
-void PrepareLine(std::string_view source, std::string& prepared);
+// The text upper-cased into `upper`, byte for byte, so that a line lies at
+// the same place in both.
+void UpperCase(std::string_view text, std::string& upper);
+
+// The prepared line, from the upper-cased line: leading spaces (not tabs)
+// removed.
+inline std::string_view PreparedLine(std::string_view upper) {
+  std::size_t first = 0;
+  while (first < upper.size() && upper[first] == ' ') ++first;
+  return upper.substr(first);
+}
+
+// The lines of a source, one after another, without their endings. CR LF, a
+// lone CR and a lone LF each end a line; a last line without an ending is
+// still a line. A byte-order mark at the start (editors on Windows like to
+// begin UTF-8 files with one) is not part of the first line.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view source);
+  bool AtEnd() const { return rest_.empty(); }
+  std::string_view Next();
+
+ private:
+  std::string_view rest_;
+  // The next LF (the end of the source when there is none; nullptr or a
+  // place before rest_ when not yet looked for): each LF is looked for once,
+  // so that a source whose lines end in lone CRs is not searched to its end
+  // line after line.
+  const char* lineFeed_ = nullptr;
+};
 
 // The characters that end a folder's name in a path.
 inline bool IsPathSeparator(char c) {

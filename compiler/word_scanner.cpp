@@ -14,23 +14,23 @@ bool LooksLikeLiteral(std::string_view word) {
 
 }  // namespace
 
-std::string Compiler::CommWord(std::string& text) {
+std::string_view Compiler::CommWord(std::string_view& text) {
   const std::size_t first = FindNonBlank(text);
   if (first == text.size()) {
-    text.clear();
+    text = {};
     throw HardError("a word is missing: nothing but blanks is left on the line");
   }
-  text.erase(0, first);
+  text.remove_prefix(first);
   return text.substr(0, FindBlank(text, 1));
 }
 
-std::string Compiler::CommWord1(std::string& text) {
-  std::string word = CommWord(text);
+std::string_view Compiler::CommWord1(std::string_view& text) {
+  const std::string_view word = CommWord(text);
   operandIsSymbol_ = false;
   if (LooksLikeLiteral(word)) return word;
   const std::optional<float> value = Symbols.Find(word);
   if (!value) {
-    SoftError("'" + word + "' is not a defined symbol; 0 used");
+    SoftError(Quoted(word, nullptr) + " is not a defined symbol; 0 used");
     return "0";
   }
   operandIsSymbol_ = true;
@@ -38,9 +38,11 @@ std::string Compiler::CommWord1(std::string& text) {
   operandSymbol_ = {operandSymbolName_, *value};
   const Instruction* instruction = FindInstruction(Word1);
   if (instruction != nullptr && instruction->operand == OperandKind::Relative) {
-    return ValueText(*value - static_cast<float>(Address));
+    valueText_ = ValueText(*value - static_cast<float>(Address));
+  } else {
+    valueText_ = ValueText(*value);
   }
-  return ValueText(*value);
+  return valueText_;
 }
 
 }  // namespace zolt

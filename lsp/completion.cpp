@@ -61,7 +61,7 @@ Json SymbolNames(const Document& document) {
 // An operand is a symbol only for the statements whose operand may name one.
 bool TakesSymbol(std::string_view firstWord) {
   std::string mnemonic;
-  PrepareLine(firstWord, mnemonic);
+  UpperCase(firstWord, mnemonic);
   const Instruction* row = FindInstruction(mnemonic);
   return row != nullptr &&
          (row->operand == OperandKind::Integer || row->operand == OperandKind::Scaled ||

@@ -19,7 +19,7 @@ const SymbolFact* Document::SymbolAt(Place place) const {
   if (span.Empty()) return nullptr;
   // Symbols are held as the upper-cased line names them.
   std::string word;
-  PrepareLine(line.substr(span.start, span.end - span.start), word);
+  UpperCase(line.substr(span.start, span.end - span.start), word);
   if (const SymbolFact* symbol = facts.FindSymbol(word)) return symbol;
   if (!word.ends_with(':')) return nullptr;
   word.pop_back();

@@ -8,16 +8,17 @@
 
 #include "file_channels.h"
 #include "scratch_folder.h"
+#include "text.h"
 
 namespace zolt {
 namespace {
 
 std::string ReadAll(const std::string& path) {
   FileChannels channels;
-  channels.OpenForReading(path);
+  const std::string bytes = channels.ReadAll(path);
   std::string text;
-  while (!channels.AtEnd()) {
-    text += channels.ReadLine();
+  for (LineReader lines(bytes); !lines.AtEnd();) {
+    text += lines.Next();
     text += '\n';
   }
   return text;
