@@ -10,23 +10,17 @@ namespace {
 constexpr std::int32_t kDataLow = 0;
 constexpr std::int32_t kDataHigh = 65535;
 
-void RequireLiteral(const std::string& count) {
-  const bool literal =
-      (count[0] >= '0' && count[0] <= '9') || count[0] == '-' || count.starts_with("&H");
-  if (!literal) throw HardError("BOUT count '" + count + "' is not a number");
-}
-
 // The block's length must be a number written in the line, read the same way
-// in both passes, so pass 1 reserves exactly the words that pass 2 writes. A
+// in both passes, so pass 1 reserves exactly the words that pass 2 writes;
+// pass 1 checks its form, so pass 2 meets only counts that are numbers. A
 // negative count takes no data lines, however large; pass 2 reports the one
 // that is too large to convert, at its line, after the lines before it.
 std::int32_t DataLines(const std::string& count) {
-  RequireLiteral(count);
-  if (count[0] == '-') {
-    RequireNumber(count);
-    return 0;
-  }
-  return ToInteger(count);
+  const bool literal =
+      (count[0] >= '0' && count[0] <= '9') || count[0] == '-' || count.starts_with("&H");
+  if (!literal) throw HardError("BOUT count '" + count + "' is not a number");
+  RequireNumber(count);
+  return count[0] == '-' ? 0 : ToInteger(count);
 }
 
 }  // namespace
@@ -46,11 +40,9 @@ int Compiler::BlockPass2(Channels& channels) {
   const int bout = lineIndex_;
   const Instruction& header = *FindInstruction("BOUT");
   CutWord1();
-  RequireWord("BOUT has no count");
   Word2 = CommWord1(LineText);
   if (Observer != nullptr) ReportOperand(Word2, &header);
   Advance(1);
-  RequireLiteral(Word2);
   const std::int32_t length = ToInteger(Word2);
   Value = length;
   Clamp(header.low, header.high, "BOUT", "count", Word2);
