@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Builds the packages into dist/:
-#   ./package.sh          dist/zolt_VERSION_amd64.deb, and the Windows zip and
-#                         setup program (dist/zolt-VERSION-setup.exe) when the
-#                         Windows build has left its executables in dist/windows/
+#   ./package.sh          dist/zolt_VERSION_amd64.deb, dist/zolt-language-VERSION.vsix
+#                         (the VS Code extension with its language client, which
+#                         every package also carries among the editor support),
+#                         and the Windows zip and setup program
+#                         (dist/zolt-VERSION-setup.exe) when the Windows build
+#                         has left its executables in dist/windows/
 #   ./package.sh --check  the same, then installs the .deb, tries it and removes it
 #                         again; this changes the system, so it runs as root (CI).
 #                         The Windows packages are tried under Wine, the setup with
@@ -15,7 +18,11 @@ check=false
 
 scripts/setup.sh dpkg-dev file librsvg2-bin zip unzip nsis
 build="build-package"
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
+# The editor support's folders hold the extension's sources; a user installs
+# the packed extension, which brings its pinned language client along.
+editors/test/extension/pack.sh "$PWD/$build/extension" > /dev/null
+export ZOLT_VSIX="$PWD/$build/extension/zolt-language.vsix"
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZOLT_VSIX="$ZOLT_VSIX" > /dev/null
 cmake --build "$build" -j "$(nproc)" > /dev/null
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
 deb="dist/zolt_${version}_amd64.deb"
@@ -24,6 +31,8 @@ rm -f "$build"/zolt_*.deb
 mkdir -p dist
 mv "$build/zolt_${version}_amd64.deb" "$deb"
 echo "built $deb"
+cp "$ZOLT_VSIX" "dist/zolt-language-${version}.vsix"
+echo "built dist/zolt-language-${version}.vsix"
 
 zip="dist/zolt-${version}-windows-x64.zip"
 if [ -f dist/windows/zolt.exe ] && [ -f dist/windows/zoltasm.exe ]; then

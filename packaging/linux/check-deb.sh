@@ -51,6 +51,8 @@ for file in README.md vscode/package.json vscode/extension.js vscode/tasks.json 
   vim/syntax/zolt.vim vim/ftdetect/zolt.vim; do
   cmp -s "$root/editors/$file" "$editors/$file" || fail "$editors/$file is missing or differs"
 done
+unzip -Z1 "$editors/zolt-language.vsix" | grep -x extension/node_modules/vscode-languageclient/package.json > /dev/null ||
+  fail "$editors/zolt-language.vsix is missing or lacks its language client"
 
 # The command line tool assembles the installed examples.
 for example in "$examples"/*.ZOL; do

@@ -16,7 +16,8 @@ fail() {
 unzip -q "$zip" -d "$work"
 top="$work/$(basename "$zip" .zip)"
 [ -d "$top" ] || fail "the zip does not hold the folder $(basename "$top")"
-for file in zolt.exe zoltasm.exe README.txt docs/guide.md editors/vscode/package.json; do
+for file in zolt.exe zoltasm.exe README.txt docs/guide.md editors/vscode/package.json \
+  editors/zolt-language.vsix; do
   [ -s "$top/$file" ] || fail "$file is missing"
 done
 for example in "$root"/examples/*.ZOL; do
