@@ -39,10 +39,14 @@ TEST(FileReading, GivesEveryLineWhole) {
     test::WriteFile(folder / row.name, row.bytes);
     EXPECT_TRUE(ReadAll(folder / row.name) == row.lines) << row.name;
   }
-  // Files under /proc report a size of 0 and still have content.
+  // Files under /proc report a size of 0 and still have content, small
+  // (status) or of many reads' worth (the kernel's symbols, megabytes).
   const std::string status = ReadAll("/proc/self/status");
   EXPECT_TRUE(status.starts_with("Name:")) << status.substr(0, 40);
   EXPECT_NE(status.find("\nPid:"), std::string::npos);
+  const std::string symbols = FileChannels().ReadAll("/proc/kallsyms");
+  EXPECT_GT(symbols.size(), 1U << 20);
+  EXPECT_TRUE(symbols == test::ReadFile("/proc/kallsyms"));
 }
 
 }  // namespace

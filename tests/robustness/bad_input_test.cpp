@@ -117,7 +117,8 @@ class BadInput : public testing::TestWithParam<Row> {
     for (const auto& entry : fs::recursive_directory_iterator(folder_.Path())) {
       const std::string name = entry.path().lexically_relative(folder_.Path()).string();
       files[name] = {};
-      if (entry.is_regular_file() && !entry.is_symlink()) {
+      std::error_code loop;
+      if (!entry.is_symlink() && entry.is_regular_file(loop)) {
         const std::uintmax_t size = entry.file_size();
         files[name] = {size, size < (64 << 20) ? ReadFile(entry.path()) : "",
                        entry.status().permissions(), entry.last_write_time()};
@@ -411,6 +412,15 @@ std::vector<Row> Rows() {
        "",
        Failure("{dir}/prog.ZOL", kOneFile),
        {"prog.ZOL", "prog.obj"}},
+      {"OutputsLinkedToEachOther", Files([](BadInput& t) {
+         fs::create_symlink("prog.obj", t.Path("prog.lst"));
+         fs::create_symlink("prog.lst", t.Path("prog.obj"));
+         return std::vector{t.Write("prog.ZOL", "NOP\n")};
+       }),
+       kFailed, "",
+       Failure("{dir}/prog.ZOL",
+               "cannot create '{dir}/prog.lst': Too many levels of symbolic links"),
+       kAllThree},
       {"ObjectHardLinkedToTheListing", Files([](BadInput& t) {
          fs::create_hard_link(t.Write("prog.lst", "an earlier listing\r\n"), t.Path("prog.obj"));
          return std::vector{t.Write("prog.ZOL", "NOP\n")};
