@@ -206,6 +206,19 @@ float ToSingle(std::string_view text) {
   return Convert<float>(ReadDecimal(text));
 }
 
+namespace {
+
+// Numbers are written the way the language reads them: "1.5E-07", not "e".
+std::string CapitalExponent(const char* begin, const char* end) {
+  std::string text(begin, end);
+  for (char& c : text) {
+    if (c == 'e') c = 'E';
+  }
+  return text;
+}
+
+}  // namespace
+
 std::string ExactText(float value) {
   std::array<char, 32> buffer{};
   constexpr float kWholeDigits = 1e18F;
@@ -213,11 +226,7 @@ std::string ExactText(float value) {
                           ? std::to_chars(buffer.data(), buffer.data() + buffer.size(),
                                           static_cast<std::int64_t>(value))
                           : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  std::string text(buffer.data(), result.ptr);
-  for (char& c : text) {
-    if (c == 'e') c = 'E';
-  }
-  return text;
+  return CapitalExponent(buffer.data(), result.ptr);
 }
 
 std::string ValueText(float value) {
@@ -231,11 +240,7 @@ std::string ValueText(float value) {
   std::array<char, 32> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
                                     static_cast<double>(value), std::chars_format::general, 7);
-  std::string text(buffer.data(), result.ptr);
-  for (char& c : text) {
-    if (c == 'e') c = 'E';
-  }
-  return text;
+  return CapitalExponent(buffer.data(), result.ptr);
 }
 
 }  // namespace zolt
