@@ -1,3 +1,4 @@
+// Text between UTF-8 and Windows' UTF-16 and code pages.
 #include "windows_text.h"
 
 #include <windows.h>

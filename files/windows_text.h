@@ -1,3 +1,4 @@
+// Text between UTF-8 and Windows' UTF-16 and code pages.
 #pragma once
 
 #include <string>

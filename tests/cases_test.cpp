@@ -7,10 +7,15 @@
 //   NAME.lst, NAME.obj  the listing and object file; when one is missing the
 //               run must not write it.
 //   NAME.out    the exit status, then standard output and standard error,
-//               one "stdout:" or "stderr:" line per line written.
+//               one "stdout:" or "stderr:" line per line written, in English
+//               (LC_ALL=C).
+//   NAME.zh_CN.out  (optional) the same in Chinese (LC_ALL=zh_CN.UTF-8): the
+//               case then runs in both languages, and both runs must write
+//               the same listing and object file.
 // "@DIR@" in an expected file stands for the folder the case ran in.
 // With ZOLT_UPDATE_CASES=1 the expected files are rewritten from what the
-// runs give; review the change with git diff.
+// runs give (a Chinese transcript where one exists: create an empty
+// NAME.zh_CN.out to add one); review the change with git diff.
 
 #include <gtest/gtest.h>
 
@@ -102,10 +107,10 @@ std::vector<std::string> CaseNames() {
   return names;
 }
 
-class EndToEnd : public testing::TestWithParam<std::string> {};
-
-TEST_P(EndToEnd, WritesExactlyTheExpectedBytes) {
-  const std::string name = GetParam();
+// One run of a case in one language: what it printed and left, against the
+// expected files.
+void CheckRun(const std::string& name, const std::string& locale,
+              const std::string& transcriptFile) {
   const fs::path base = kCases / name;
   const bool update = std::getenv("ZOLT_UPDATE_CASES") != nullptr;
   const ScratchFolder folder;
@@ -118,9 +123,10 @@ TEST_P(EndToEnd, WritesExactlyTheExpectedBytes) {
   const std::string source = ReadFile(base.string() + ".zol");
   WriteFile(folder / sourceName, source);
 
-  const std::string transcript = Transcript(RunZoltasm(arguments, {.folder = folder.Path()}));
-  // Expected and actual files side by side: NAME.out, then the two outputs.
-  std::vector<std::pair<fs::path, fs::path>> files = {{base.string() + ".out", ""}};
+  const std::string transcript = Transcript(
+      RunZoltasm(arguments, {.folder = folder.Path(), .language = {"LC_ALL=" + locale}}));
+  // Expected and actual files side by side: the transcript, then the two outputs.
+  std::vector<std::pair<fs::path, fs::path>> files = {{transcriptFile, ""}};
   const std::string stem = sourceName.substr(0, sourceName.size() - 3);
   for (const std::string extension : {"lst", "obj"}) {
     files.emplace_back(base.string() + "." + extension, folder / (stem + extension));
@@ -140,11 +146,21 @@ TEST_P(EndToEnd, WritesExactlyTheExpectedBytes) {
     } else {
       ASSERT_TRUE(written) << actualFile << " was not written";
       EXPECT_TRUE(SameBytes(expectedFile.filename().string(),
-                            ReplaceAll(ReadFile(expectedFile), "@DIR@", dir), actual));
+                            ReplaceAll(ReadFile(expectedFile), "@DIR@", dir), actual))
+          << "(" << locale << ")";
     }
   }
   EXPECT_TRUE(SameBytes("source", source, ReadFile(folder / sourceName)))
       << "the source was changed";
+}
+
+class EndToEnd : public testing::TestWithParam<std::string> {};
+
+TEST_P(EndToEnd, WritesExactlyTheExpectedBytes) {
+  const std::string name = GetParam();
+  CheckRun(name, "C", (kCases / name).string() + ".out");
+  const std::string chinese = (kCases / name).string() + ".zh_CN.out";
+  if (fs::exists(chinese)) CheckRun(name, "zh_CN.UTF-8", chinese);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, testing::ValuesIn(CaseNames()),

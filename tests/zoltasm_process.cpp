@@ -1,5 +1,6 @@
 #include "zoltasm_process.h"
 
+// Starting zoltasm the one way the tests do, and collecting what it leaves.
 #include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
@@ -66,16 +67,43 @@ ProcessResult RunZoltasm(const std::vector<std::string>& arguments, const Proces
   for (std::string& argument : copies) argv.push_back(argument.data());
   argv.push_back(nullptr);
 
+  // A pipe whose reading end is gone before the process starts.
+  int closedPipe[2] = {-1, -1};
+  if (options.output == ProcessOptions::Output::ClosedPipe) {
+    if (pipe(closedPipe) != 0) throw std::runtime_error("cannot make a pipe");
+    close(closedPipe[0]);
+  }
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("cannot start zoltasm");
   if (child == 0) {
     Redirect(STDIN_FILENO, "/dev/null", O_RDONLY);
-    Redirect(STDOUT_FILENO, outPath);
+    switch (options.output) {
+      case ProcessOptions::Output::Captured:
+        Redirect(STDOUT_FILENO, outPath);
+        break;
+      case ProcessOptions::Output::ClosedPipe:
+        if (dup2(closedPipe[1], STDOUT_FILENO) < 0) Fail("dup2");
+        close(closedPipe[1]);
+        break;
+      case ProcessOptions::Output::Full:
+        Redirect(STDOUT_FILENO, "/dev/full", O_WRONLY);
+        break;
+      case ProcessOptions::Output::Closed:
+        close(STDOUT_FILENO);
+        break;
+    }
     Redirect(STDERR_FILENO, errPath);
     if (!options.folder.empty() && chdir(options.folder.c_str()) != 0) Fail("chdir");
     if (options.removeFolder && rmdir(options.folder.c_str()) != 0) Fail("rmdir");
+    // The language is the row's, never the one the tests happen to run in.
+    for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(variable);
+    std::vector<std::string> settings = options.language;
+    for (std::string& setting : settings) putenv(setting.data());
+    if (setenv("LOCPATH", ZOLT_LOCALE_PATH, 1) != 0) Fail("environment");
     const rlimit memory{options.memory, options.memory};
     if (options.memory != 0 && setrlimit(RLIMIT_AS, &memory) != 0) Fail("setrlimit");
+    const rlimit fileSize{options.fileSize, options.fileSize};
+    if (options.fileSize != 0 && setrlimit(RLIMIT_FSIZE, &fileSize) != 0) Fail("setrlimit");
     if (options.account == Account::Unprivileged && DropsPrivileges()) {
       if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
         Fail("drop privileges");
@@ -84,11 +112,12 @@ ProcessResult RunZoltasm(const std::vector<std::string>& arguments, const Proces
     execv(argv[0], argv.data());
     Fail("execv");
   }
+  if (closedPipe[1] >= 0) close(closedPipe[1]);
   ProcessResult result;
   const int status = WaitFor(child, options.seconds, result.hung);
   if (WIFEXITED(status)) result.exitStatus = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
-  result.out = ReadFile(outPath);
+  if (options.output == ProcessOptions::Output::Captured) result.out = ReadFile(outPath);
   result.err = ReadFile(errPath);
   return result;
 }

@@ -36,6 +36,16 @@ struct ProcessOptions {
   // The most address space the process may take, in bytes; 0 for no limit.
   std::size_t memory = 0;
   int seconds = 60;
+  // Where standard output goes: a file the test reads back, or somewhere
+  // every write to it fails (a pipe nobody reads, a full disk, nowhere).
+  enum class Output { Captured, ClosedPipe, Full, Closed };
+  Output output = Output::Captured;
+  // The largest file the process may write, in bytes; 0 for no limit.
+  std::size_t fileSize = 0;
+  // The language settings the process runs with, "NAME=VALUE" each, in place
+  // of the tests' own LANGUAGE, LC_ALL, LC_MESSAGES and LANG; the build's
+  // Chinese locales are there beside the system's.
+  std::vector<std::string> language{"LC_ALL=C"};
 };
 
 // Runs the zoltasm built with the tests, with these arguments and nothing on

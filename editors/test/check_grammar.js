@@ -123,16 +123,33 @@ function checkSublimeCopy() {
   }
 }
 
-// Where a message of zoltasm on SOURCE points, read without the matchers: a
-// line number (FILE:LINE: error: CAUSE), null for the whole file (FILE: error:
-// CAUSE, a run that stops before any line), undefined for a message that is
-// not about SOURCE.
+// The kinds of message zoltasm writes, in English and in Chinese, and the
+// severity a matcher must give each.
+const KINDS = [
+  ['fatal error: ', 'error'],
+  ['error: ', 'error'],
+  ['warning: ', 'warning'],
+  ['note: ', 'info'],
+  ['致命错误：', 'error'],
+  ['错误：', 'error'],
+  ['警告：', 'warning'],
+  ['附注：', 'info'],
+];
+
+// Where a message of zoltasm on SOURCE points, read without the matchers:
+// its line (FILE:LINE:COLUMN: KIND CAUSE), null for the whole file (FILE:
+// fatal error: CAUSE, a run that stops before any line), undefined for a line
+// that is no message about SOURCE; and the severity it must be shown with.
 function locationIn(message, source) {
   if (!message.startsWith(`${source}:`)) return undefined;
   const rest = message.slice(source.length);
-  if (rest.startsWith(': error: ')) return null;
-  const m = /^:(\d+): error: /.exec(rest);
-  return m ? Number(m[1]) : undefined;
+  const m = /^:(\d+):(\d+): (.*)$/.exec(rest);
+  const body = m ? m[3] : rest.replace(/^: /, '');
+  const kind = KINDS.find(([word]) => body.startsWith(word));
+  if (!kind || (!m && !body.startsWith('fatal error: ') && !body.startsWith('致命错误：'))) {
+    return undefined;
+  }
+  return { line: m ? Number(m[1]) : null, severity: kind[1] };
 }
 
 // Runs zoltasm on sources with lines in error, on one that stops at a line,
@@ -154,23 +171,32 @@ function checkProblemMatchers(zoltasm, sources) {
       return file;
     };
     const runs = [
-      { source: source('faulty.ZOL', 'NOP\r\nDL 300\r\nFOO\r\n'), wanted: [2, 3] },
+      { source: source('faulty.ZOL', 'NOP\r\nDL 300\r\nFOO\r\nNOP 1\r\n'), wanted: [2, 3, 4] },
+      { source: source('twice.ZOL', 'L:\r\nL:\r\n'), wanted: [2, 1] },
       { source: source('stops.ZOL', 'NOP\r\nDL\r\n'), wanted: [2] },
       { source: source('missing.ZOL'), wanted: [null] },
       { source: source('folder.ZOL'), wanted: [null] },
     ];
-    fs.mkdirSync(runs[3].source);
+    fs.mkdirSync(runs[4].source);
     for (const file of sources) {
       const copy = source(path.basename(file));
       fs.copyFileSync(file, copy);
       runs.push({ source: copy, wanted: null });
     }
-    for (const run of runs) {
-      const result = spawnSync(zoltasm, [run.source], { encoding: 'utf8' });
-      const errors = result.stderr.split('\n').filter((l) => l.includes(': error: '));
-      const wanted = run.wanted ?? errors.map((m) => locationIn(m, run.source));
-      if (JSON.stringify(errors.map((m) => locationIn(m, run.source))) !== JSON.stringify(wanted)) {
-        fail(`zoltasm on ${run.source} said ${JSON.stringify(errors)}, expected messages at ${wanted}`);
+    // Both languages: the matchers take the Chinese kinds too (LOCPATH names
+    // the build's Chinese locale).
+    const languages = [
+      { ...process.env, LC_ALL: 'C' },
+      { ...process.env, LC_ALL: 'zh_CN.UTF-8' },
+    ];
+    for (const run of runs.flatMap((r) => languages.map((env) => ({ ...r, env })))) {
+      const result = spawnSync(zoltasm, [run.source], { encoding: 'utf8', env: run.env });
+      const lines = result.stderr.split('\n').filter((l) => l.startsWith(run.source));
+      const errors = lines.filter((l) => locationIn(l, run.source) !== undefined);
+      const where = errors.map((m) => locationIn(m, run.source).line);
+      const wanted = run.wanted ?? where;
+      if (errors.length !== lines.length || JSON.stringify(where) !== JSON.stringify(wanted)) {
+        fail(`zoltasm on ${run.source} said ${JSON.stringify(lines)}, expected messages at ${wanted}`);
         continue;
       }
       for (const [place, matchers] of places) {
@@ -182,6 +208,9 @@ function checkProblemMatchers(zoltasm, sources) {
             if (!m) continue;
             if (m[matcher.pattern.file] !== run.source) fail(`${place} took the file of ${message} as ${m[matcher.pattern.file]}`);
             if (!m[matcher.pattern.message]) fail(`${place} took no cause from ${message}`);
+            if (matcher.severity !== locationIn(message, run.source).severity) {
+              fail(`${place} shows ${message} as ${matcher.severity}`);
+            }
             taken.push(matcher.pattern.kind === 'file' ? null : Number(m[matcher.pattern.line]));
           }
           if (taken.length !== 1) fail(`${place}: ${taken.length} matchers take ${message}`);
