@@ -194,6 +194,18 @@ std::vector<Row> Rows() {
       // Sources too big or too odd for a case file.
       {"TenMegabyteLine", {Source("; " + std::string(10 << 20, 'x'))}, done, kAllThree},
       {"TenMegabyteNumber", {Source("DL " + std::string(10 << 20, '0') + "1")}, done, kAllThree},
+      // A number is judged by its true value, however many digits either
+      // part has: 1E399 is too large, 1E-400 is 0.
+      {"LongMantissaLongExponent",
+       {Source("GOTO 0." + std::string(2000000, '0') + "1E+2000400\n")},
+       Failed(kSource + ":{line}", "'0." + std::string(58, '0') + "…' is too large"),
+       kAllThree},
+      {"LongMantissaNegativeExponent",
+       {Source("DL 1" + std::string(2000000, '0') + "E-2000400\n")},
+       {1, "发现 1处错误\n",
+        kSource + ":1:4: error: DL operand '1" + std::string(59, '0') +
+            "…' gives 0, outside 1 to 255; 1 used\n"},
+       kAllThree},
       {"OneLineTooMany",
        {Source(Repeat("NOP\n", 32767) + "NOP")},
        Failed(kSource, "the source has more than 32767 lines"),
