@@ -32,7 +32,9 @@ std::int32_t DataLines(std::string_view count, const Written& written) {
 
 int Compiler::BlockPass1() {
   CutWord1();
-  RequireWord(Message("BOUT has no count; write the number of data lines after it, from 1 to 255"));
+  RequireWord([] {
+    return Message("BOUT has no count; write the number of data lines after it, from 1 to 255");
+  });
   Word2 = CommWord(LineText);
   const std::int32_t length = DataLines(focus_, {Original(focus_)});
   Advance(1);

@@ -186,8 +186,10 @@ bool Compiler::TakeSecondWord() {
 void Compiler::DefineEquSymbol() {
   const std::string_view name = FirstWord();
   LineText.remove_prefix(Word2.size());
-  RequireWord(Message("EQU has no value; write a number after it, as in %s",
-                      Quote(std::string(Original(name)) + " EQU 5")));
+  RequireWord([&] {
+    return Message("EQU has no value; write a number after it, as in %s",
+                   Quote(std::string(Original(name)) + " EQU 5"));
+  });
   const std::string_view value = CommWord(LineText);
   Word2 = value;
   if (!StartsLikeNumber(value)) {
@@ -201,10 +203,6 @@ void Compiler::DefineEquSymbol() {
   if (Observer != nullptr) {
     Observer->SymbolDefined(Word1, number, RunObserver::SymbolKind::Equ, lineIndex_ + 1);
   }
-}
-
-void Compiler::RequireWord(Message cause) const {
-  if (IsAllBlank(LineText)) throw HardError(std::move(cause), Here());
 }
 
 void Compiler::Pass2(Channels& channels) {

@@ -8,11 +8,13 @@
 
 #include "channels.h"
 #include "diagnostic.h"
+#include "hard_error.h"
 #include "instruction_set.h"
 #include "message.h"
 #include "numbers.h"
 #include "run_observer.h"
 #include "symbol_table.h"
+#include "text.h"
 
 namespace zolt {
 
@@ -89,8 +91,12 @@ class Compiler {
   void WarnAfterLabel();
   bool TakeSecondWord();
   void DefineEquSymbol();
-  // A hard error with the cause when LineText is all blank.
-  void RequireWord(Message cause) const;
+  // A hard error when LineText is all blank, with the cause made only then:
+  // the check runs on every line.
+  template <typename MakeCause>
+  void RequireWord(MakeCause makeCause) const {
+    if (IsAllBlank(LineText)) throw HardError(makeCause(), Here());
+  }
   void ListUnrecognised(Channels& channels);
   // Why the line in Word1 and LineText is no statement, with how to put it
   // right when the line shows it.

@@ -40,7 +40,7 @@ void Compiler::Encode(const Instruction& instruction) {
   }
   WordCount = 1;
   CutWord1();
-  RequireWord(NoOperand(instruction));
+  RequireWord([&instruction] { return NoOperand(instruction); });
   Word2 = CommWord1(LineText);
   if (Observer != nullptr) ReportOperand(Word2, &instruction);
   Value = instruction.operand == OperandKind::Scaled ? ToScaledInteger(Word2, OperandWritten())
