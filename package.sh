@@ -18,12 +18,13 @@ check=false
 
 scripts/setup.sh dpkg-dev file librsvg2-bin zip unzip nsis
 build="build-package"
-# The editor support's folders hold the extension's sources; a user installs
-# the packed extension, which brings its pinned language client along.
-editors/test/extension/pack.sh "$PWD/$build/extension" > /dev/null
-export ZOLT_VSIX="$PWD/$build/extension/zolt-language.vsix"
+# Every package carries the editor support as this build makes it, with the
+# VS Code extension packed from it: a user installs the packed extension,
+# which brings its pinned language client along.
+export ZOLT_EDITORS="$PWD/$build/editors/support" ZOLT_VSIX="$PWD/$build/extension/zolt-language.vsix"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZOLT_VSIX="$ZOLT_VSIX" > /dev/null
 cmake --build "$build" -j "$(nproc)" > /dev/null
+editors/test/extension/pack.sh "$ZOLT_EDITORS/vscode" "$build/extension" > /dev/null
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
 deb="dist/zolt_${version}_amd64.deb"
 rm -f "$build"/zolt_*.deb
@@ -47,5 +48,5 @@ fi
 
 if $check; then
   scripts/setup.sh xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl
-  packaging/linux/check-deb.sh "$deb"
+  packaging/linux/check-deb.sh "$deb" "$ZOLT_EDITORS"
 fi

@@ -31,12 +31,14 @@ struct Instruction {
   FieldForm form;
   std::int32_t low;  // accepted operand values, after scaling
   std::int32_t high;
+  bool jump;  // the operand says where the program goes on, not what it does
 };
 
 // The row for a first word that is exactly a mnemonic, or nullptr.
 const Instruction* FindInstruction(std::string_view word);
 
-// Every row, for editors that offer the mnemonics.
+// Every row, for editors that offer the mnemonics and the build step that
+// writes them into the editor grammars.
 std::span<const Instruction> Instructions();
 
 }  // namespace zolt

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian package, checks what a user gets from it, and removes it
 # again, checking that nothing stays behind. Runs as root.
-#   packaging/linux/check-deb.sh dist/zolt_VERSION_amd64.deb
+#   packaging/linux/check-deb.sh dist/zolt_VERSION_amd64.deb EDITOR_SUPPORT
+# EDITOR_SUPPORT is the editor support the package's build made.
 set -euo pipefail
 deb="$(realpath "$1")"
+support="$(realpath "$2")"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -37,7 +39,7 @@ done
 desktop-file-validate /usr/share/applications/zolt.desktop || fail "the desktop entry is not valid"
 
 # The examples and the editor support, where the guide sends the user, the
-# same as in the source tree.
+# same as in the source tree and as the build made them.
 examples=/usr/share/doc/zolt/examples
 editors=/usr/share/zolt/editors
 for folder in "$examples" "$editors"; do
@@ -46,11 +48,9 @@ done
 for example in "$root"/examples/*.ZOL; do
   cmp -s "$example" "$examples/$(basename "$example")" || fail "$examples/$(basename "$example") is missing or differs"
 done
-for file in README.md vscode/package.json vscode/extension.js vscode/tasks.json \
-  vscode/language-configuration.json vscode/syntaxes/zolt.tmLanguage.json sublime/ZOLT.tmLanguage \
-  vim/syntax/zolt.vim vim/ftdetect/zolt.vim; do
-  cmp -s "$root/editors/$file" "$editors/$file" || fail "$editors/$file is missing or differs"
-done
+while IFS= read -r file; do
+  cmp -s "$support/$file" "$editors/$file" || fail "$editors/$file is missing or differs"
+done < <(cd "$support" && find . -type f -printf '%P\n')
 unzip -Z1 "$editors/zolt-language.vsix" | grep -x extension/node_modules/vscode-languageclient/package.json > /dev/null ||
   fail "$editors/zolt-language.vsix is missing or lacks its language client"
 
