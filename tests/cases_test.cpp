@@ -1,6 +1,7 @@
 // The end-to-end cases: everything a source can show, as data. Each
-// tests/cases/NAME.zol is assembled by zoltasm in a fresh folder and what the
-// run leaves is compared byte for byte with the files beside it:
+// tests/cases/NAME.zol is assembled by zoltasm in a fresh folder with a
+// Chinese name and a blank in it ("编译 NAME"), and what the run leaves is
+// compared byte for byte with the files beside it:
 //   NAME.args   (optional) the arguments, one a line; "NAME.zol" when absent.
 //               The source is saved under the first argument that is not an
 //               option, or as NAME.zol when there is none.
@@ -16,6 +17,14 @@
 // With ZOLT_UPDATE_CASES=1 the expected files are rewritten from what the
 // runs give (a Chinese transcript where one exists: create an empty
 // NAME.zh_CN.out to add one); review the change with git diff.
+//
+// The Windows build runs the same cases under Wine, expecting the same bytes
+// but for what Windows writes its own way: the folder is a Windows path, so
+// "@DIR@/" stands for the folder and a backslash; the console text (both
+// streams, written to files here) is in the console's code page; and the
+// listing's file-name line is in the system's code page, while the rest of
+// the listing keeps the source's bytes as read. The expected files are
+// written for Linux, so they are rewritten on Linux only.
 
 #include <gtest/gtest.h>
 
@@ -25,6 +34,10 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "scratch_folder.h"
 #include "zoltasm_process.h"
 
@@ -33,7 +46,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kCases = ZOLT_CASES_DIR;
+const fs::path kCases = fs::absolute(ZOLT_CASES_DIR);
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
   for (std::size_t at = text.find(from); at != std::string::npos;
@@ -52,6 +65,57 @@ std::vector<std::string> Lines(const std::string& text) {
   }
   return lines;
 }
+
+std::string Utf8(const fs::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+std::string AsWritten(const std::string& text) {
+  return text;
+}
+
+#ifdef _WIN32
+std::string InCodePage(const std::string& utf8, UINT codePage) {
+  const int size = static_cast<int>(utf8.size());
+  std::wstring wide(
+      static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
+      L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
+  const int wideSize = static_cast<int>(wide.size());
+  std::string text(static_cast<std::size_t>(WideCharToMultiByte(codePage, 0, wide.data(), wideSize,
+                                                                nullptr, 0, nullptr, nullptr)),
+                   '\0');
+  WideCharToMultiByte(codePage, 0, wide.data(), wideSize, text.data(),
+                      static_cast<int>(text.size()), nullptr, nullptr);
+  return text;
+}
+
+std::string InFolder(const std::string& text, const std::string& dir) {
+  return ReplaceAll(ReplaceAll(text, "@DIR@/", "@DIR@\\"), "@DIR@", dir);
+}
+
+std::string ConsoleText(const std::string& utf8) {
+  const UINT console = GetConsoleOutputCP();
+  return InCodePage(utf8, console != 0 ? console : GetACP());
+}
+
+std::string ListingText(const std::string& utf8) {
+  const std::size_t nameLine = utf8.find('\n');
+  return InCodePage(utf8.substr(0, nameLine), GetACP()) +
+         (nameLine == std::string::npos ? "" : utf8.substr(nameLine));
+}
+
+constexpr bool kRewritable = false;
+#else
+std::string InFolder(const std::string& text, const std::string& dir) {
+  return ReplaceAll(text, "@DIR@", dir);
+}
+
+constexpr auto ConsoleText = AsWritten;
+constexpr auto ListingText = AsWritten;
+constexpr bool kRewritable = true;
+#endif
 
 // The exit status and both streams as one text, a line each.
 std::string Transcript(const ProcessResult& result) {
@@ -112,9 +176,12 @@ std::vector<std::string> CaseNames() {
 void CheckRun(const std::string& name, const std::string& locale,
               const std::string& transcriptFile) {
   const fs::path base = kCases / name;
-  const bool update = std::getenv("ZOLT_UPDATE_CASES") != nullptr;
-  const ScratchFolder folder;
-  const std::string dir = folder.Path().string();
+  const bool update = kRewritable && std::getenv("ZOLT_UPDATE_CASES") != nullptr;
+  const ScratchFolder scratch;
+  fs::path folder = scratch.Path() / fs::path(u8"编译 ");
+  folder += name;
+  fs::create_directory(folder);
+  const std::string dir = Utf8(folder);
 
   const fs::path argsFile = base.string() + ".args";
   const std::vector<std::string> arguments =
@@ -123,15 +190,20 @@ void CheckRun(const std::string& name, const std::string& locale,
   const std::string source = ReadFile(base.string() + ".zol");
   WriteFile(folder / sourceName, source);
 
-  const std::string transcript = Transcript(
-      RunZoltasm(arguments, {.folder = folder.Path(), .language = {"LC_ALL=" + locale}}));
-  // Expected and actual files side by side: the transcript, then the two outputs.
-  std::vector<std::pair<fs::path, fs::path>> files = {{transcriptFile, ""}};
+  const std::string transcript =
+      Transcript(RunZoltasm(arguments, {.folder = folder, .language = {"LC_ALL=" + locale}}));
+  // Expected and actual files side by side: the transcript, then the two
+  // outputs, each with the way this system writes its text.
+  struct Output {
+    fs::path expected;
+    fs::path actual;
+    std::string (*text)(const std::string&);
+  };
+  std::vector<Output> files = {{transcriptFile, "", ConsoleText}};
   const std::string stem = sourceName.substr(0, sourceName.size() - 3);
-  for (const std::string extension : {"lst", "obj"}) {
-    files.emplace_back(base.string() + "." + extension, folder / (stem + extension));
-  }
-  for (const auto& [expectedFile, actualFile] : files) {
+  files.push_back({base.string() + ".lst", folder / (stem + "lst"), ListingText});
+  files.push_back({base.string() + ".obj", folder / (stem + "obj"), AsWritten});
+  for (const auto& [expectedFile, actualFile, text] : files) {
     // A source named like an output (x.lst) is not an output the run wrote.
     const bool written =
         actualFile.empty() || (fs::exists(actualFile) && actualFile != folder / sourceName);
@@ -146,7 +218,7 @@ void CheckRun(const std::string& name, const std::string& locale,
     } else {
       ASSERT_TRUE(written) << actualFile << " was not written";
       EXPECT_TRUE(SameBytes(expectedFile.filename().string(),
-                            ReplaceAll(ReadFile(expectedFile), "@DIR@", dir), actual))
+                            text(InFolder(ReadFile(expectedFile), dir)), actual))
           << "(" << locale << ")";
     }
   }

@@ -1,6 +1,5 @@
-#include "zoltasm_process.h"
-
-// Starting zoltasm the one way the tests do, and collecting what it leaves.
+// Starting zoltasm on POSIX systems: fork and exec, with the working folder,
+// language, account, limits and standard output the options ask for.
 #include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
@@ -14,6 +13,7 @@
 #include <thread>
 
 #include "scratch_folder.h"
+#include "zoltasm_process.h"
 
 namespace zolt::test {
 namespace {
