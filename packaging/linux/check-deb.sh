@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian package, checks what a user gets from it, and removes it
-# again, checking that nothing stays behind. Runs as root.
+# Checks the Debian package with Debian's own checker, lintian, which must
+# report no error and no warning; installs it, checks what a user gets from
+# it, and removes it again, checking that nothing stays behind. Runs as root.
 #   packaging/linux/check-deb.sh dist/zolt_VERSION_amd64.deb EDITOR_SUPPORT
 # EDITOR_SUPPORT is the editor support the package's build made.
 set -euo pipefail
@@ -14,6 +15,10 @@ fail() {
   echo "check-deb: $*" >&2
   exit 1
 }
+
+# The informational tags are shown too; the package's overrides say why
+# each tag they hold does not fit it.
+lintian --info --display-info --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
 
 if dpkg-query -W -f='${Status}' zolt 2> /dev/null | grep -q 'install ok installed'; then
   fail "zolt is installed already; remove it first"
@@ -37,6 +42,17 @@ for file in /usr/share/applications/zolt.desktop /usr/share/mime/packages/zolt.x
   [ -f "$file" ] || fail "$file is missing"
 done
 desktop-file-validate /usr/share/applications/zolt.desktop || fail "the desktop entry is not valid"
+
+# The changelog's newest entry is the package's version, and every link of
+# the installed read-me leads to a file of the package.
+doc=/usr/share/doc/zolt
+zcat "$doc/changelog.gz" > "$work/changelog"
+[ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$(dpkg-deb -f "$deb" Version)" ] ||
+  fail "the changelog's newest entry is not the package's version"
+while IFS= read -r link; do
+  case "$link" in *:* | '#'*) continue ;; esac
+  [ -e "$doc/${link%%#*}" ] || fail "the read-me links $link, which is not installed there"
+done < <("$root/packaging/linux/readme-links.pl" "$doc/README.md")
 
 # The examples and the editor support, where the guide sends the user, the
 # same as in the source tree and as the build made them.
