@@ -11,21 +11,13 @@
 #include <string_view>
 
 #include "scratch_folder.h"
+#include "windows_text.h"
 #include "zoltasm_process.h"
 
 namespace zolt::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::wstring Wide(const std::string& utf8) {
-  const int size = static_cast<int>(utf8.size());
-  std::wstring wide(
-      static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
-      L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
-  return wide;
-}
 
 // One argument as the C runtime and CommandLineToArgvW read it back: in
 // quotes when it is empty or holds a blank or a quote, with each quote and
@@ -99,7 +91,8 @@ ProcessResult RunZoltasm(const std::vector<std::string>& arguments, const Proces
 
   const fs::path program = Program();
   std::wstring commandLine = Quoted(program.wstring());
-  for (const std::string& argument : arguments) commandLine += L" " + Quoted(Wide(argument));
+  for (const std::string& argument : arguments)
+    commandLine += L" " + Quoted(WideFromUtf8(argument));
 
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
