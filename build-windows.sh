@@ -38,15 +38,9 @@ for program in shell/win32/zolt.exe cli/zoltasm.exe; do
   echo "$target imports only: $(echo $imports)"
 done
 
-# Wine keeps its server running for the whole check, or every test waits
-# for Wine's background processes to start and stop.
-export WINEPREFIX="$PWD/$build/wine" LOCPATH="$PWD/$build/locale" LANG=zh_CN.UTF-8
-mkdir -p "$WINEPREFIX"
-# (Already running is fine: wineserver -p then says so and fails.)
-wineserver -p 2> /dev/null || true
-trap 'wineserver -k 2> /dev/null || true' EXIT
-scripts/wine-prefix.sh "$build"
-"$build/wine-run" cmd /c exit
+# shellcheck source=scripts/wine-session.sh
+. scripts/wine-session.sh
+wine_session "$build"
 
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 scripts/windows-window-smoke.sh "$build" dist/windows/zolt.exe dist/windows/zoltasm.exe docs/window-windows.png

@@ -5,11 +5,13 @@
 #   packaging/linux/check-deb.sh dist/zolt_VERSION_amd64.deb EDITOR_SUPPORT
 # EDITOR_SUPPORT is the editor support the package's build made.
 set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+# shellcheck source=scripts/on-exit.sh
+. "$root/scripts/on-exit.sh"
 deb="$(realpath "$1")"
 support="$(realpath "$2")"
-root="$(cd "$(dirname "$0")/../.." && pwd)"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+on_exit "rm -rf '$work'"
 
 fail() {
   echo "check-deb: $*" >&2
@@ -29,7 +31,7 @@ remove() {
   $removed || dpkg --purge zolt > /dev/null
   removed=true
 }
-trap 'remove; rm -rf "$work"' EXIT
+on_exit remove
 
 depends="$(dpkg-deb -f "$deb" Depends)"
 [[ "$depends" == *libc6* && "$depends" == *libqt6widgets6* ]] || fail "dependencies not worked out: $depends"
