@@ -5,6 +5,7 @@
 //   zolt_mnemonic_lists vim|dictionary|json TEMPLATE OUTPUT
 // See mnemonic_groups.h for the placeholders.
 
+#include <cctype>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -40,7 +41,7 @@ std::string PatternWord(std::string_view mnemonic) {
 std::string VimWord(std::string_view mnemonic) {
   std::string lower;
   for (const char c : mnemonic)
-    lower += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return Escaped(lower, "\\/.*[]~^$");
 }
 

@@ -225,13 +225,18 @@ function checkProblemMatchers() {
   }
 }
 
-// A mnemonic the sources never use would go unchecked: a new row of the
-// instruction table wants a line in all_forms.ZOL.
-function checkEveryMnemonicSeen(seen) {
-  const all = [...mnemonics.jumps, ...mnemonics.withoutOperand, ...mnemonics.others];
-  for (const mnemonic of all.filter((m) => !seen.has(m))) {
-    fail(`no source starts a statement with ${mnemonic}`);
+// Each mnemonic of the instruction table is coloured one way: it stands in
+// exactly one group. And one the sources never use would go unchecked: a new
+// row of the table wants a line in all_forms.ZOL.
+function checkEveryMnemonic(seen) {
+  const groups = [mnemonics.jumps, mnemonics.withoutOperand, mnemonics.others];
+  if (mnemonics.all.length === 0) fail('the instruction table gave no mnemonics');
+  for (const mnemonic of mnemonics.all) {
+    const count = groups.filter((group) => group.includes(mnemonic)).length;
+    if (count !== 1) fail(`${mnemonic} stands in ${count} groups of mnemonics`);
+    if (!seen.has(mnemonic)) fail(`no source starts a statement with ${mnemonic}`);
   }
+  if (groups.flat().length !== mnemonics.all.length) fail('the groups hold what is no mnemonic');
 }
 
 function checkLanguage() {
@@ -255,7 +260,7 @@ async function main() {
   sources.forEach((source, number) => {
     spans += checkSource(grammar, source, number, vimExpectations, seen);
   });
-  checkEveryMnemonicSeen(seen);
+  checkEveryMnemonic(seen);
   checkLanguage();
   checkSublimeGrammar();
   checkProblemMatchers();
