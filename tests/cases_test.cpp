@@ -46,6 +46,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Under Wine the source tree's Unix path is read on the current drive, Z:,
+// where Wine shows the Unix root.
 const fs::path kCases = fs::absolute(ZOLT_CASES_DIR);
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
