@@ -58,7 +58,7 @@ std::wstring Environment(const std::vector<std::string>& language) {
     if (!replaced) block.append(setting).push_back(L'\0');
   }
   FreeEnvironmentStringsW(const_cast<wchar_t*>(own));
-  for (const std::string& setting : language) block.append(Wide(setting)).push_back(L'\0');
+  for (const std::string& setting : language) block.append(WideFromUtf8(setting)).push_back(L'\0');
   block.push_back(L'\0');
   return block;
 }
