@@ -1,6 +1,6 @@
 // The end-to-end cases: everything a source can show, as data. Each
 // tests/cases/NAME.zol is assembled by zoltasm in a fresh folder with a
-// Chinese name and a blank in it ("编译 NAME"), and what the run leaves is
+// Chinese name and a blank in it ("编 译"), and what the run leaves is
 // compared byte for byte with the files beside it:
 //   NAME.args   (optional) the arguments, one a line; "NAME.zol" when absent.
 //               The source is saved under the first argument that is not an
@@ -201,8 +201,8 @@ void CheckRun(const std::string& name, const std::string& locale,
   const fs::path base = kCases / name;
   const bool update = kRewritable && std::getenv("ZOLT_UPDATE_CASES") != nullptr;
   const ScratchFolder scratch;
-  fs::path folder = scratch.Path() / fs::path(u8"编译 ");
-  folder += name;
+  // Short, so that no message shortens the paths it quotes.
+  const fs::path folder = scratch.Path() / fs::path(u8"编 译");
   fs::create_directory(folder);
   const std::string dir = Utf8(folder);
 

@@ -17,7 +17,8 @@ ScratchFolder::ScratchFolder() {
   // A name no one holds yet: making the folder fails when it is taken.
   std::random_device random;
   for (int tries = 0; path_.empty() && tries < 100; ++tries) {
-    const fs::path path = fs::temp_directory_path() / ("zolt-test-" + std::to_string(random()));
+    const std::string name = "zolt-test-" + std::to_string(random() % 1000000);
+    const fs::path path = fs::temp_directory_path() / name;
     if (fs::create_directory(path)) path_ = path;
   }
   if (path_.empty()) throw std::runtime_error("cannot make a scratch folder");
