@@ -36,6 +36,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "windows_text.h"
 #endif
 
 #include "scratch_folder.h"
@@ -78,15 +80,6 @@ std::string AsWritten(const std::string& text) {
 }
 
 #ifdef _WIN32
-std::wstring Wide(const std::string& utf8) {
-  const int size = static_cast<int>(utf8.size());
-  std::wstring wide(
-      static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
-      L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
-  return wide;
-}
-
 // The text in a code page, and whether the code page held all of it.
 std::pair<std::string, bool> InCodePage(const std::wstring& wide, UINT codePage) {
   const int size = static_cast<int>(wide.size());
@@ -114,7 +107,7 @@ std::string ConsoleText(const std::string& utf8) {
   const UINT console = GetConsoleOutputCP() != 0 ? GetConsoleOutputCP() : GetACP();
   std::string text;
   for (const std::string& line : Lines(utf8)) {
-    const std::wstring wide = Wide(line + "\n");
+    const std::wstring wide = WideFromUtf8(line + "\n");
     const auto [gbk, whole] = InCodePage(wide, kGbk);
     const bool chinese = console == kGbk || console == kGb18030;
     text += chinese && whole ? gbk : InCodePage(wide, CP_UTF8).first;
@@ -125,7 +118,7 @@ std::string ConsoleText(const std::string& utf8) {
 
 std::string ListingText(const std::string& utf8) {
   const std::size_t nameLine = utf8.find('\n');
-  return InCodePage(Wide(utf8.substr(0, nameLine)), GetACP()).first +
+  return InCodePage(WideFromUtf8(utf8.substr(0, nameLine)), GetACP()).first +
          (nameLine == std::string::npos ? "" : utf8.substr(nameLine));
 }
 
