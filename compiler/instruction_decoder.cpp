@@ -25,7 +25,7 @@ bool EmptyField(const Instruction& row) {
 
 DecodedWord Decode(std::uint16_t first, std::uint16_t second) {
   DecodedWord decoded{RowOf(first)};
-  if (decoded.row == nullptr) return {nullptr, 0, WordFault::NoInstruction};
+  if (decoded.row == nullptr) return {.fault = WordFault::NoInstruction};
   const Instruction& row = *decoded.row;
   const std::int32_t field = first & row.field;
   if (EmptyField(row) && field != 0) return {&row, field, WordFault::FieldNotEmpty};

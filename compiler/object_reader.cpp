@@ -46,10 +46,10 @@ ObjectLine ReadLine(int line, std::string_view text) {
   if (text.empty()) {
     throw HardError(Message("the line is empty; each line of an object file holds a code word, "
                             "as in &hE000, or two separated by a tab"),
-                    {line, 1, 0, 0});
+                    {line, 1});
   }
   const std::size_t tab = text.find('\t');
-  if (tab == std::string_view::npos) return {ReadWord(line, text, text), 0, 1};
+  if (tab == std::string_view::npos) return {ReadWord(line, text, text)};
   return {ReadWord(line, text, text.substr(0, tab)), ReadWord(line, text, text.substr(tab + 1)), 2};
 }
 

@@ -18,7 +18,7 @@ namespace {
 constexpr std::int32_t kAddressEnd = INT16_MAX;
 
 Message FaultMessage(const ObjectLine& line, const DecodedWord& decoded) {
-  const std::string word = Quote(ObjectLineText({line.first, 0, 1}));
+  const std::string word = Quote(ObjectLineText({line.first}));
   if (decoded.row == nullptr) {
     return Message(
         "%s is no instruction: no mnemonic's first word lies from &h8000 to &h87FF, and only a "
@@ -95,7 +95,7 @@ class Walk {
 
   void Warn(std::size_t index, Message cause) {
     program_.warnings.push_back(
-        {Severity::Warning, {static_cast<int>(index) + 1, 1, 0, 0}, std::move(cause), {}});
+        {Severity::Warning, {static_cast<int>(index) + 1, 1}, std::move(cause), {}});
   }
 
   // Every line from the one given to the last: one warning, then comments.
@@ -105,8 +105,8 @@ class Walk {
   }
 
   [[noreturn]] static void WrongWordCount(std::size_t index, const ObjectLine& line) {
-    const Location where{static_cast<int>(index) + 1, 1, 0, 0};
-    const std::string word = Quote(ObjectLineText({line.first, 0, 1}));
+    const Location where{static_cast<int>(index) + 1, 1};
+    const std::string word = Quote(ObjectLineText({line.first}));
     const std::string mnemonic(Decode(line.first, line.second).row->mnemonic);
     if (line.words == 1) {
       throw HardError(Message("%s is %s, which takes two words, but its line holds one; the "

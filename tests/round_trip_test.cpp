@@ -177,10 +177,12 @@ TEST(RoundTrip, ProgramsAtTheLimits) {
     const char* name;
     std::string object;
     std::size_t warnings;
+    std::string shows = "";
   } rows[] = {
       {"300 jump targets", Repeat("&hA800\r\n", 300) + Repeat("&hB800\t&h0\r\n", 2), 0},
       {"a jump to every word", Repeat("&hA800\r\n", 32766) + "&hE000\r\n", 0},
-      {"a word at 32766", Repeat("&h8800\t&h0\r\n", 16383) + "&hE000\r\n", 0},
+      {"a word at 32766", Cat("&hB800\t&h7FFE\r\n", Repeat("&h8800\t&h0\r\n", 16382), "&hE000\r\n"),
+       0, "GOTO L32766\r\n"},
       {"a word at 32767", Repeat("&h8800\t&h0\r\n", 16383) + "&hE000\r\n&hE000\r\n", 1},
       {"a block up to 32766", Cat(Repeat("&h8800\t&h0\r\n", 16382), "&hE802\r\n&h0\r\n&h0\r\n"), 0},
       {"a block past 32766", Cat(Repeat("&h8800\t&h0\r\n", 16383), "&hE801\r\n&h0\r\n"), 1},
@@ -188,6 +190,7 @@ TEST(RoundTrip, ProgramsAtTheLimits) {
   Compiler compiler;
   for (const auto& row : rows) {
     EXPECT_EQ(RoundTrip(compiler, row.object, row.warnings), "") << row.name;
+    EXPECT_NE(Disassemble(row.object, {}).source.find(row.shows), std::string::npos) << row.name;
   }
 }
 
