@@ -23,3 +23,9 @@ seeds=(fuzz/corpus examples)
 "$out/zolt_fuzz" "$out/corpus" "${seeds[@]}" \
   -dict="$out/zolt.dict" -max_len=40000 -timeout=10 -rss_limit_mb=2048 \
   -max_total_time="$seconds" -artifact_prefix="$out/artifacts/" -print_final_stats=1 "$@"
+
+# The disassembler, from the object files among the cases, for as long again.
+mkdir -p "$out/object-corpus"
+"$out/zolt_disassembler_fuzz" "$out/object-corpus" tests/cases \
+  -dict=fuzz/object.dict -max_len=40000 -timeout=10 -rss_limit_mb=2048 \
+  -max_total_time="$seconds" -artifact_prefix="$out/artifacts/" -print_final_stats=1 "$@"

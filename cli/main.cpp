@@ -1,11 +1,13 @@
 // zoltasm: assembles ZOLT sources from scripts, build systems and editors.
-// Each source is one run, exactly as if opened in the window.
+// Each source is one run, exactly as if opened in the window; an object file
+// can be turned back into a source.
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "catalog.h"
 #include "compiler.h"
 #include "diagnostic_text.h"
+#include "disassemble_command.h"
 #include "file_channels.h"
 #include "quote.h"
 #include "run.h"
@@ -28,26 +31,35 @@ constexpr int kFailed = 2;
 const char* Usage() {
   return zolt::Tr(
       "usage: zoltasm [-w] [--quiet] [--] SOURCE...\n"
+      "       zoltasm --disassemble [--addresses] [-o FILE] [-w] [--quiet] OBJECT\n"
       "       zoltasm --lsp\n"
       "       zoltasm --help | --version\n"
       "\n"
       "Assembles each ZOLT source and writes its listing (.lst) and object file\n"
       "(.obj) beside it, replacing the last three characters of the path.\n"
       "\n"
-      "  -w         do not report warnings\n"
-      "  --quiet    do not report the lines in error or warnings, only failures\n"
-      "  --lsp      serve editors as a language server on standard input and output\n"
-      "  --help     show this text\n"
-      "  --version  show the version\n"
-      "  --         the arguments after it are sources, even those that begin with -\n"
+      "  -w             do not report warnings\n"
+      "  --quiet        do not report the lines in error or warnings, only failures\n"
+      "  --disassemble  write a source that assembles to the object file OBJECT\n"
+      "                 to standard output; words no statement makes become comments\n"
+      "  --addresses    end each line that holds words with a comment that gives\n"
+      "                 its word address and code words\n"
+      "  -o FILE        write the source to FILE instead of standard output\n"
+      "  --lsp          serve editors as a language server on standard input and output\n"
+      "  --help         show this text\n"
+      "  --version      show the version\n"
+      "  --             the arguments after it are sources, even those that begin with -\n"
       "\n"
-      "Exit status: 0 all clean, 1 lines in error, 2 a run failed or an argument\n"
-      "is wrong.\n");
+      "Exit status: 0 all clean, 1 lines in error (with --disassemble: words no\n"
+      "statement makes), 2 a run failed or an argument is wrong.\n");
 }
 
 struct Options {
   bool quiet = false;
   bool warnings = true;
+  bool disassemble = false;
+  bool addresses = false;
+  std::optional<std::string> output;
 };
 
 // Why standard output first failed to take a status line (an errno value),
@@ -102,7 +114,8 @@ int RunZoltasm(const std::vector<std::string>& arguments) {
   Options options;
   std::vector<std::string> sources;
   bool optionsEnd = false;
-  for (const std::string_view argument : arguments) {
+  for (std::size_t at = 0; at < arguments.size(); ++at) {
+    const std::string_view argument = arguments[at];
     if (optionsEnd || argument == "-" || !argument.starts_with("-")) {
       sources.emplace_back(argument);
     } else if (argument == "--") {
@@ -117,11 +130,31 @@ int RunZoltasm(const std::vector<std::string>& arguments) {
       options.quiet = true;
     } else if (argument == "-w") {
       options.warnings = false;
+    } else if (argument == "--disassemble") {
+      options.disassemble = true;
+    } else if (argument == "--addresses") {
+      options.addresses = true;
+    } else if (argument == "-o") {
+      if (++at == arguments.size()) {
+        return ArgumentError(zolt::Message("-o needs the name of the file to write"));
+      }
+      options.output = arguments[at];
     } else if (argument == "--lsp") {
       return ArgumentError(zolt::Message("--lsp takes no other argument"));
     } else {
       return ArgumentError(zolt::Message("unknown option %s", zolt::Quote(argument)));
     }
+  }
+  if (options.disassemble) {
+    if (sources.size() != 1) {
+      return ArgumentError(zolt::Message("--disassemble takes one object file"));
+    }
+    return RunDisassembly(
+        {sources[0], options.output, options.addresses, options.warnings && !options.quiet});
+  }
+  if (options.output || options.addresses) {
+    return ArgumentError(
+        zolt::Message("%s goes with --disassemble", options.output ? "-o" : "--addresses"));
   }
   if (sources.empty()) return ArgumentError(zolt::Message("no source is named"));
 

@@ -11,7 +11,7 @@ namespace {
 // An operand's range as the user writes it: a scaled operand in its units.
 std::string Bound(const Instruction& instruction, std::int32_t value) {
   if (instruction.operand != OperandKind::Scaled) return std::to_string(value);
-  return ValueText(static_cast<float>(value) / 10000.0F);
+  return ValueText(static_cast<float>(value) / static_cast<float>(kScale));
 }
 
 Message NoOperand(const Instruction& instruction) {
@@ -52,7 +52,7 @@ void Compiler::Encode(const Instruction& instruction) {
       CodeWord = Pattern16(instruction.prefix + static_cast<std::uint32_t>(Value));
       break;
     case FieldForm::SignMagnitude:
-      if (Value < 0) Value = -Value + 1024;
+      if (Value < 0) Value = -Value + SignBit(instruction);
       CodeWord = Pattern16(instruction.prefix + static_cast<std::uint32_t>(Value));
       break;
     case FieldForm::SecondWord:

@@ -236,7 +236,6 @@ std::int32_t ToInteger(std::string_view text, const Written& written) {
 }
 
 std::int32_t ToScaledInteger(std::string_view text, const Written& written) {
-  constexpr std::int64_t kScale = 10000;
   if (const std::optional<std::int64_t> value = PlainInteger(text)) {
     const std::int64_t scaled = *value * kScale;
     if (scaled >= std::numeric_limits<std::int32_t>::min() &&

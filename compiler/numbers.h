@@ -48,7 +48,10 @@ void RequireNumber(std::string_view text, const Written& written);
 // is 0.
 std::int32_t ToInteger(std::string_view text, const Written& written);
 
-// The number times 10000, rounded the same way: operands counted in 0.0001s.
+// Scaled operands are counted in units of 0.0001.
+inline constexpr std::int32_t kScale = 10000;
+
+// The number times kScale, rounded the same way: operands counted in 0.0001s.
 std::int32_t ToScaledInteger(std::string_view text, const Written& written);
 
 // The written number rounded once to the nearest single-precision value, as

@@ -4,7 +4,9 @@
 // compared byte for byte with the files beside it:
 //   NAME.args   (optional) the arguments, one a line; "NAME.zol" when absent.
 //               The source is saved under the first argument that is not an
-//               option, or as NAME.zol when there is none.
+//               option, or as NAME.zol when there is none. With --disassemble
+//               NAME.zol holds the object file read, and the source written
+//               is the transcript's standard output.
 //   NAME.lst, NAME.obj  the listing and object file; when one is missing the
 //               run must not write it.
 //   NAME.out    the exit status, then standard output and standard error,

@@ -188,6 +188,14 @@ constexpr fs::perms kWrite =
     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
 const ProcessOptions kUnprivileged{.account = Account::Unprivileged};
 
+const Entry kObject{Entry::File, "prog.obj", "&hE000\r\n&hB800\t&h0\r\n"};
+const std::string kObjectPath = "{dir}/prog.obj";
+
+Outcome NotDisassembled(const std::string& where, const std::string& cause) {
+  return {kFailed, "",
+          kObjectPath + where + ": fatal error: " + cause + "\ndisassembly stopped.\n"};
+}
+
 std::vector<Row> Rows() {
   const Outcome done{kClean, "编译完成\n", ""};
   return {
@@ -416,6 +424,43 @@ std::vector<Row> Rows() {
         {Entry::HardLink, "prog.obj", "prog.lst"}},
        Failed(kSource, kOneFile),
        kAllThree},
+
+      // A disassembly is written whole or not at all.
+      {"DisassembledIntoAFile",
+       {kObject},
+       {kClean, "", ""},
+       {"prog.obj", "back.ZOL"},
+       {"--disassemble", kObjectPath, "-o", "{dir}/back.ZOL"}},
+      {"DisassemblyOfNoObjectFile",
+       {{Entry::File, "prog.obj", "NOP\r\n"}},
+       NotDisassembled(":1:1",
+                       "'NOP' is not a code word; a code word is &h and hexadecimal digits, "
+                       "as in &hE000, and a line holds one, or two separated by a tab"),
+       {"prog.obj"},
+       {"--disassemble", kObjectPath, "-o", "{dir}/back.ZOL"}},
+      {"DisassemblyOntoItsObjectFile",
+       {kObject},
+       NotDisassembled("", "the output file '{dir}/./prog.obj' would overwrite the object file"),
+       {"prog.obj"},
+       {"--disassemble", kObjectPath, "-o", "{dir}/./prog.obj"}},
+      {"DisassemblyIntoAFolderWithoutWritePermission",
+       {kObject, {Entry::Folder, "locked", "", 0, kWrite}},
+       NotDisassembled("", "cannot create '{dir}/locked/back.ZOL': Permission denied"),
+       {"prog.obj", "locked"},
+       {"--disassemble", kObjectPath, "-o", "{dir}/locked/back.ZOL"},
+       kUnprivileged},
+      {"DisassemblyOverTheFileSizeLimit",
+       {{Entry::File, "prog.obj", Repeat("&hE000\r\n", 20000)}},
+       NotDisassembled("", "cannot write '{dir}/back.ZOL': File too large"),
+       {"prog.obj", "back.ZOL"},
+       {"--disassemble", kObjectPath, "-o", "{dir}/back.ZOL"},
+       {.fileSize = 100 << 10}},
+      {"DisassemblyReadByNobody",
+       {kObject},
+       NotDisassembled("", "cannot write to standard output: Broken pipe"),
+       {"prog.obj"},
+       {"--disassemble", kObjectPath},
+       {.output = ProcessOptions::Output::ClosedPipe}},
   };
 }
 
@@ -455,6 +500,18 @@ TEST_P(BadInput, EndsAsExpectedAndTouchesNothingElse) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, BadInput, testing::ValuesIn(Rows()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The source written to a file is the one written to standard output.
+TEST(Disassembly, WritesTheSameSourceToAFile) {
+  const ScratchFolder folder;
+  WriteFile(folder / "prog.obj", kObject.content);
+  const ProcessResult shown = RunZoltasm({"--disassemble", folder / "prog.obj"});
+  EXPECT_EQ(shown.out, "L0000:\r\n        NOP\r\n        GOTO L0000\r\n");
+  const ProcessResult written =
+      RunZoltasm({"--disassemble", folder / "prog.obj", "-o", folder / "back.ZOL"});
+  EXPECT_EQ(written.out, "");
+  EXPECT_EQ(ReadFile(folder / "back.ZOL"), shown.out);
+}
 
 // The permission rows prove nothing unless runs as the unprivileged account
 // really lose root's rights.
