@@ -18,9 +18,9 @@ using Group = bool (*)(const Instruction&);
 
 constexpr std::array<std::pair<std::string_view, Group>, 4> kGroups{{
     {"@MNEMONICS@", [](const Instruction&) { return true; }},
-    {"@JUMPS@", [](const Instruction& row) { return row.jump; }},
+    {"@JUMPS@", [](const Instruction& row) { return row.jumps; }},
     {"@WITHOUT_OPERAND@", TakesNoOperand},
-    {"@OTHERS@", [](const Instruction& row) { return !row.jump && !TakesNoOperand(row); }},
+    {"@OTHERS@", [](const Instruction& row) { return !row.jumps && !TakesNoOperand(row); }},
 }};
 
 std::string Written(Group group, const WordForm& form, std::string_view separator) {
