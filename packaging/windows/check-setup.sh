@@ -7,7 +7,8 @@
 # - a silent install of an earlier version into a folder of one's own;
 # - while zolt.exe or zoltasm.exe runs from there, a silent upgrade and a
 #   silent uninstall fail with exit status 2 and a line in the log, and the
-#   setup shown asks to close the program, and stops when cancelled;
+#   setup shown asks to close the program, in Chinese or in English as the
+#   system's language, and stops when cancelled;
 # - a silent upgrade: files, shortcuts, file type, PATH entry and one entry
 #   in the list of programs; later upgrades keep the choices of the
 #   installation (desktop shortcut, PATH entry) unless given again;
@@ -17,10 +18,10 @@
 # - the same for one user, first with /NOPATH, including the folder and the
 #   registry key that the first installation for a user makes;
 # - PATH values the setup cannot change (near or past NSIS's string length,
-#   or grown so after the install), odd ones, and one already holding the
-#   folder: a PATH that cannot be changed is reported with exit status 3
-#   and left as it was, and the uninstaller takes away exactly what the
-#   setup added;
+#   or grown so after the install), odd ones, one already holding the
+#   folder and one added to after the install: a PATH that cannot be
+#   changed is reported with exit status 3 and left as it was, and the
+#   uninstaller takes away exactly what the setup added;
 # - the uninstaller shown asks to close the window and goes on once it is
 #   closed, and *.ZOL gets back the file type it had.
 #   packaging/windows/check-setup.sh SETUP.exe WINDOWS_BUILD_DIR [SCREENSHOT.png]
@@ -224,16 +225,17 @@ stop_program() {
   esac
 }
 
-# A setup or uninstaller shown as a user runs it, in the background; its
-# exit status lands in $work/status. Its windows are titled TITLE: its
-# questions exactly, its pages after the first with a space after it.
+# A setup or uninstaller shown as a user runs it (COMMAND: wine and the
+# program, or another language's runner), in the background; its exit
+# status lands in $work/status. Its windows are titled TITLE: its questions
+# exactly, its pages after the first with a space after it.
 show() {
   local title="$1"
   shift
   rm -f "$work/status"
   (
     status=0
-    wine "$@" > /dev/null 2>&1 || status=$?
+    "$@" > /dev/null 2>&1 || status=$?
     echo "$status" > "$work/status"
   ) &
   wait_for "[ \"\$(windows_named '$title ?')\" -ge 1 ]" "the first page titled '$title'"
@@ -291,14 +293,24 @@ for program in zolt.exe zoltasm.exe; do
   files_of "$folder"
   stop_program "$program"
 done
-# Shown, the setup asks to close the window; cancelled, it stops.
+# Shown, the setup asks to close the window, in the system's language;
+# cancelled, it stops.
+# TITLE | WHAT THE LOG SAYS | HOW IT RUNS
+shown_setups=(
+  "$product 安装|\\zolt.exe 正在运行|wine"
+  "$product Setup|\\zolt.exe is running|env LC_ALL=C.UTF-8 $build/wine-run"
+)
 start_program "$folder" zolt.exe
-show "$product 安装" "$setup"
-until_asked "$product 安装" zolt.exe
-press "$product 安装" Escape
-until_ended "$product 安装" Escape 2
-expect_logged "the cancelled setup" '\zolt.exe 正在运行'
-expect "the version after it" "$(value "HKLM\\$uninstall_key" DisplayVersion)" "$version"
+for row in "${shown_setups[@]}"; do
+  IFS='|' read -r title logged runner <<< "$row"
+  # shellcheck disable=SC2086 # the runner is words
+  show "$title" $runner "$setup"
+  until_asked "$title" zolt.exe
+  press "$title" Escape
+  until_ended "$title" Escape 2
+  expect_logged "the cancelled setup titled '$title'" "$logged"
+  expect "the version after it" "$(value "HKLM\\$uninstall_key" DisplayVersion)" "$version"
+done
 stop_program zolt.exe
 
 # Upgraded where it is; then upgrades keep the choices of the installation
@@ -377,29 +389,29 @@ uninstall HKCU
 nothing_left HKCU "$folder"
 as_found "the uninstall for one user"
 
-# The user's PATH as the setup finds it, and as the setup and then the
-# uninstaller leave it (FOLDER is the program folder; "-" no PATH value).
-# A PATH that cannot be changed is reported (exit status 3) and left as it was.
-# LABEL | TYPE | BEFORE | SETUP'S STATUS | AFTER THE SETUP | UNINSTALLER'S STATUS | AFTER THE UNINSTALLER
+# The user's PATH as the setup finds it, as the setup leaves it, as the user
+# changes it after the setup (empty: not changed) and as the uninstaller
+# leaves it; FOLDER is the program folder. A PATH that cannot be changed is
+# reported (exit status 3) and left as it was; the uninstaller takes away
+# the entry the setup added, wherever it stands by then, and nothing else.
+# LABEL | TYPE | BEFORE | SETUP'S STATUS | AFTER THE SETUP | CHANGED TO | UNINSTALLER'S STATUS | AFTER THE UNINSTALLER
 near_limit="$(printf 'C:\\tools\\%04d;' $(seq 70))C:\\bin"
 past_limit="$(printf 'C:\\tools\\%04d;' $(seq 80))C:\\bin"
 paths=(
-  "near NSIS's string length|REG_EXPAND_SZ|$near_limit|3|$near_limit|0|$near_limit"
-  "past NSIS's string length|REG_EXPAND_SZ|$past_limit|3|$past_limit|0|$past_limit"
-  "of plain text with empty entries|REG_SZ|C:\\a;;C:\\b;|0|C:\\a;;C:\\b;FOLDER|0|C:\\a;;C:\\b;"
-  "holding the folder|REG_EXPAND_SZ|C:\\a;FOLDER;C:\\b|0|C:\\a;FOLDER;C:\\b|0|C:\\a;FOLDER;C:\\b"
-  "grown past NSIS's string length|REG_EXPAND_SZ|C:\\a|0|C:\\a;FOLDER|3|$past_limit;FOLDER"
+  "near NSIS's string length|REG_EXPAND_SZ|$near_limit|3|$near_limit||0|$near_limit"
+  "past NSIS's string length|REG_EXPAND_SZ|$past_limit|3|$past_limit||0|$past_limit"
+  "of plain text with empty entries|REG_SZ|C:\\a;;C:\\b;|0|C:\\a;;C:\\b;FOLDER||0|C:\\a;;C:\\b;"
+  "holding the folder|REG_EXPAND_SZ|C:\\a;FOLDER;C:\\b|0|C:\\a;FOLDER;C:\\b||0|C:\\a;FOLDER;C:\\b"
+  "added to after the setup|REG_EXPAND_SZ|C:\\a|0|C:\\a;FOLDER|C:\\a;FOLDER;C:\\later|0|C:\\a;C:\\later"
+  "grown past NSIS's string length|REG_EXPAND_SZ|C:\\a|0|C:\\a;FOLDER|$past_limit;FOLDER|3|$past_limit;FOLDER"
 )
 for row in "${paths[@]}"; do
-  IFS='|' read -r label type before status after un_status un_after <<< "${row//FOLDER/$user_folder}"
+  IFS='|' read -r label type before status after changed un_status un_after <<< "${row//FOLDER/$user_folder}"
   wine reg add 'HKCU\Environment' /v Path /t "$type" /d "$before" /f > /dev/null
   expect_status "the setup, a PATH $label" "$status" "$(wine winepath -w "$setup") /S /CurrentUser"
   if [ "$status" = 3 ]; then expect_logged "the setup, a PATH $label" "$user_folder 未加入您的 PATH"; fi
   expect "a PATH $label after the setup" "$(value 'HKCU\Environment' Path)" "$after"
-  if [ "$un_status" = 3 ]; then
-    # Changed by the user after the setup.
-    wine reg add 'HKCU\Environment' /v Path /t "$type" /d "$un_after" /f > /dev/null
-  fi
+  if [ -n "$changed" ]; then wine reg add 'HKCU\Environment' /v Path /t "$type" /d "$changed" /f > /dev/null; fi
   uninstall HKCU "$un_status"
   if [ "$un_status" = 3 ]; then expect_logged "the uninstall, a PATH $label" "$user_folder 仍在您的 PATH 中"; fi
   expect "a PATH $label after the uninstall" "$(value 'HKCU\Environment' Path)" "$un_after"
@@ -415,7 +427,7 @@ machine_state > "$work/state-before"
 expect_status "the setup for one user" 0 "$(wine winepath -w "$setup") /S /CurrentUser"
 expect "the file type of *.ZOL" "$(value 'HKCU\Software\Classes\.ZOL' "")" ZOLT.Source
 start_program "$folder" zolt.exe
-show "$product 卸载" "$folder/uninstall.exe" /CurrentUser "_?=$user_folder"
+show "$product 卸载" wine "$folder/uninstall.exe" /CurrentUser "_?=$user_folder"
 until_asked "$product 卸载" zolt.exe
 stop_program zolt.exe
 press "$product 卸载" Return
