@@ -18,10 +18,10 @@
 # - the same for one user, first with /NOPATH, including the folder and the
 #   registry key that the first installation for a user makes;
 # - PATH values the setup cannot change (near or past NSIS's string length,
-#   or grown so after the install), odd ones, one already holding the
-#   folder and one added to after the install: a PATH that cannot be
-#   changed is reported with exit status 3 and left as it was, and the
-#   uninstaller takes away exactly what the setup added;
+#   grown so after the install, or not text), odd ones, one already holding
+#   the folder and one added to after the install: a PATH that cannot be
+#   changed is reported with its reason and exit status 3 and left as it
+#   was, and the uninstaller takes away exactly what the setup added;
 # - the uninstaller shown asks to close the window and goes on once it is
 #   closed, and *.ZOL gets back the file type it had.
 #   packaging/windows/check-setup.sh SETUP.exe WINDOWS_BUILD_DIR [SCREENSHOT.png]
@@ -392,28 +392,30 @@ as_found "the uninstall for one user"
 # The user's PATH as the setup finds it, as the setup leaves it, as the user
 # changes it after the setup (empty: not changed) and as the uninstaller
 # leaves it; FOLDER is the program folder. A PATH that cannot be changed is
-# reported (exit status 3) and left as it was; the uninstaller takes away
-# the entry the setup added, wherever it stands by then, and nothing else.
-# LABEL | TYPE | BEFORE | SETUP'S STATUS | AFTER THE SETUP | CHANGED TO | UNINSTALLER'S STATUS | AFTER THE UNINSTALLER
+# reported with the reason given (exit status 3) and left as it was; the
+# uninstaller takes away the entry the setup added, wherever it stands by
+# then, and nothing else.
+# LABEL | TYPE | BEFORE | SETUP'S STATUS | AFTER THE SETUP | CHANGED TO | UNINSTALLER'S STATUS | AFTER THE UNINSTALLER | REASON
 near_limit="$(printf 'C:\\tools\\%04d;' $(seq 70))C:\\bin"
 past_limit="$(printf 'C:\\tools\\%04d;' $(seq 80))C:\\bin"
 paths=(
-  "near NSIS's string length|REG_EXPAND_SZ|$near_limit|3|$near_limit||0|$near_limit"
-  "past NSIS's string length|REG_EXPAND_SZ|$past_limit|3|$past_limit||0|$past_limit"
-  "of plain text with empty entries|REG_SZ|C:\\a;;C:\\b;|0|C:\\a;;C:\\b;FOLDER||0|C:\\a;;C:\\b;"
-  "holding the folder|REG_EXPAND_SZ|C:\\a;FOLDER;C:\\b|0|C:\\a;FOLDER;C:\\b||0|C:\\a;FOLDER;C:\\b"
-  "added to after the setup|REG_EXPAND_SZ|C:\\a|0|C:\\a;FOLDER|C:\\a;FOLDER;C:\\later|0|C:\\a;C:\\later"
-  "grown past NSIS's string length|REG_EXPAND_SZ|C:\\a|0|C:\\a;FOLDER|$past_limit;FOLDER|3|$past_limit;FOLDER"
+  "near NSIS's string length|REG_EXPAND_SZ|$near_limit|3|$near_limit||0|$near_limit|您的 PATH 太长"
+  "past NSIS's string length|REG_EXPAND_SZ|$past_limit|3|$past_limit||0|$past_limit|您的 PATH 太长"
+  "that is not text|REG_BINARY|0102|3|0102||0|0102|您的 PATH 不是文本值"
+  "of plain text with empty entries|REG_SZ|C:\\a;;C:\\b;|0|C:\\a;;C:\\b;FOLDER||0|C:\\a;;C:\\b;|"
+  "holding the folder|REG_EXPAND_SZ|C:\\a;FOLDER;C:\\b|0|C:\\a;FOLDER;C:\\b||0|C:\\a;FOLDER;C:\\b|"
+  "added to after the setup|REG_EXPAND_SZ|C:\\a|0|C:\\a;FOLDER|C:\\a;FOLDER;C:\\later|0|C:\\a;C:\\later|"
+  "grown past NSIS's string length|REG_EXPAND_SZ|C:\\a|0|C:\\a;FOLDER|$past_limit;FOLDER|3|$past_limit;FOLDER|您的 PATH 太长"
 )
 for row in "${paths[@]}"; do
-  IFS='|' read -r label type before status after changed un_status un_after <<< "${row//FOLDER/$user_folder}"
+  IFS='|' read -r label type before status after changed un_status un_after reason <<< "${row//FOLDER/$user_folder}"
   wine reg add 'HKCU\Environment' /v Path /t "$type" /d "$before" /f > /dev/null
   expect_status "the setup, a PATH $label" "$status" "$(wine winepath -w "$setup") /S /CurrentUser"
-  if [ "$status" = 3 ]; then expect_logged "the setup, a PATH $label" "$user_folder 未加入您的 PATH"; fi
+  if [ "$status" = 3 ]; then expect_logged "the setup, a PATH $label" "$user_folder 未加入您的 PATH：$reason，"; fi
   expect "a PATH $label after the setup" "$(value 'HKCU\Environment' Path)" "$after"
   if [ -n "$changed" ]; then wine reg add 'HKCU\Environment' /v Path /t "$type" /d "$changed" /f > /dev/null; fi
   uninstall HKCU "$un_status"
-  if [ "$un_status" = 3 ]; then expect_logged "the uninstall, a PATH $label" "$user_folder 仍在您的 PATH 中"; fi
+  if [ "$un_status" = 3 ]; then expect_logged "the uninstall, a PATH $label" "$user_folder 仍在您的 PATH 中：$reason，"; fi
   expect "a PATH $label after the uninstall" "$(value 'HKCU\Environment' Path)" "$un_after"
   [[ "$(registry query 'HKCU\Environment' /v Path)" == *"$type"* ]] || fail "a PATH $label lost its type"
 done

@@ -44,6 +44,8 @@ LangString Uninstalled ${LANG_SIMPCHINESE} "${PRODUCT} ${VERSION} 已从 $INSTDI
 ; Why the PATH was left as it was ($R0 in the two texts after them).
 LangString PathTooLong ${LANG_ENGLISH} "your PATH is too long to be changed safely"
 LangString PathTooLong ${LANG_SIMPCHINESE} "您的 PATH 太长，无法安全修改"
+LangString PathNotText ${LANG_ENGLISH} "your PATH is not a text value"
+LangString PathNotText ${LANG_SIMPCHINESE} "您的 PATH 不是文本值"
 LangString PathNotWritten ${LANG_ENGLISH} "your PATH could not be written"
 LangString PathNotWritten ${LANG_SIMPCHINESE} "无法写入您的 PATH"
 LangString PathNotAdded ${LANG_ENGLISH} "$INSTDIR was not added to your PATH: $R0; it is left as it was. Add the folder yourself to run zoltasm from any console."

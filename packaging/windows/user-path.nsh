@@ -2,7 +2,8 @@
 ; its end and the uninstaller takes away exactly what it added. NSIS holds
 ; at most NSIS_MAX_STRLEN characters in a string, so a PATH that long, or
 ; one that would grow that long, is left as it was and reported (exit
-; status 3), never cut short; so is a PATH that cannot be written.
+; status 3), never cut short; so is a PATH that is not text or cannot be
+; written.
 
 !include LogicLib.nsh
 !include WinMessages.nsh
@@ -12,10 +13,12 @@
 ; A PATH read or made this long may have been cut short.
 !define /math USER_PATH_ROOM ${NSIS_MAX_STRLEN} - 1
 ; For the PATH's type: HKEY_CURRENT_USER as Windows passes it (sign-extended),
-; any type, unexpanded; and the type of plain text.
+; any type, unexpanded; and the types of plain text and of text with
+; %VARIABLES%.
 !define HKCU_HANDLE -2147483647
 !define RRF_ANY_UNEXPANDED 0x1000ffff
 !define REG_SZ_TYPE 1
+!define REG_EXPAND_SZ_TYPE 2
 
 ; What the setup added to the end of the user's PATH ("" for nothing), and
 ; 1 when there was no PATH before, kept with the installation for its
@@ -49,8 +52,8 @@ Function ${PREFIX}HasUserPath
 FunctionEnd
 
 ; Reads the user's PATH into $R1. $R2 is 0 when it was read whole, 1 when
-; there is none ($R1 empty), 2 when it cannot be read whole: too long, or
-; not text. Uses $R3.
+; there is none ($R1 empty), 2 when it is text too long to be read whole, 3
+; when it is not text. Uses $R3.
 Function ${PREFIX}ReadUserPath
   ClearErrors
   ReadRegStr $R1 HKCU "${USER_ENVIRONMENT}" "Path"
@@ -58,6 +61,13 @@ Function ${PREFIX}ReadUserPath
     Call ${PREFIX}HasUserPath
     Pop $R2
     IntOp $R2 $R2 + 1
+    ${If} $R2 = 2
+      System::Call "advapi32::RegGetValueW(p ${HKCU_HANDLE}, w '${USER_ENVIRONMENT}', w 'Path', i ${RRF_ANY_UNEXPANDED}, *i .R3, p 0, p 0) i"
+      ${If} $R3 <> ${REG_SZ_TYPE}
+      ${AndIf} $R3 <> ${REG_EXPAND_SZ_TYPE}
+        StrCpy $R2 3
+      ${EndIf}
+    ${EndIf}
   ${Else}
     StrCpy $R2 0
     StrLen $R3 $R1
@@ -111,6 +121,8 @@ Function AddToUserPath
   Call ReadUserPath
   ${If} $R2 = 2
     StrCpy $R0 "$(PathTooLong)"
+  ${ElseIf} $R2 = 3
+    StrCpy $R0 "$(PathNotText)"
   ${Else}
     ${WordAdd} "$R1" ";" "+$INSTDIR" $R3
     StrLen $R4 $R3
@@ -150,7 +162,7 @@ Function IsOnUserPath
   Push $R2
   Push $R3
   Call ReadUserPath
-  ${If} $R2 = 2
+  ${If} $R2 >= 2
     StrCpy $R0 1
   ${Else}
     ${WordAdd} "$R1" ";" "+$R0" $R3
@@ -179,6 +191,8 @@ Function un.RemoveFromUserPath
     Call un.ReadUserPath
     ${If} $R2 = 2
       StrCpy $R0 "$(PathTooLong)"
+    ${ElseIf} $R2 = 3
+      StrCpy $R0 "$(PathNotText)"
     ${ElseIf} $R2 = 0
       StrLen $R4 $PathAdded
       StrCpy $R3 $R1 "" -$R4
