@@ -12,7 +12,7 @@ trap 'rm -rf "$work"' EXIT
 
 # What each page must show on a terminal, whitespace runs taken as one space.
 declare -A shows=(
-  [zoltasm.1]='SOURCE:LINE: error: CAUSE|SOURCE[:LINE]: error: CAUSE|编译完成 (compile complete)|发现 n处错误|文件不能打开!|/usr/share/doc/zolt/examples/|/usr/share/zolt/editors/'
+  [zoltasm.1]='SOURCE:LINE:COLUMN: error: CAUSE|SOURCE[:LINE:COLUMN]: fatal error: CAUSE|assembly stopped.|编译完成 (compile complete)|发现 n处错误|文件不能打开!|/usr/share/doc/zolt/examples/|/usr/share/zolt/editors/'
   [zolt.1]='文件 (File)|打开 (Open)|退出 (Exit)|编译完成 (compile complete)|发现 n处错误|文件不能打开!'
 )
 
