@@ -30,7 +30,8 @@ windows_named() {
 }
 
 # The window of this exact name that stands over another, such as a message
-# box over its program's window; fails while there is none.
+# box over its program's window (xprop, from x11-utils, tells); fails while
+# there is none.
 window_over_another() {
   local id
   for id in $(xdotool search --name "^$1\$" 2> /dev/null); do
