@@ -40,8 +40,8 @@ current="$(basename "$setup" | sed -n 's/^zolt-\(.*\)-setup\.exe$/\1/p')"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-# shellcheck source=scripts/wine-desktop.sh
-. "$root/scripts/wine-desktop.sh"
+# shellcheck source=scripts/xvfb.sh
+. "$root/scripts/xvfb.sh"
 # shellcheck source=scripts/wine-session.sh
 . "$root/scripts/wine-session.sh"
 
