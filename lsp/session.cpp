@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <istream>
+#include <new>
 #include <ostream>
 
 #include "framing.h"
@@ -24,6 +25,8 @@ constexpr int kLogWarning = 2;
 bool IsId(const Json& id) {
   return id.is_number_integer() || id.is_string();
 }
+
+const std::string kNoMemory = "there is not enough memory for this message";
 
 }  // namespace
 
@@ -55,8 +58,21 @@ void Session::Receive(std::string_view body) {
   }
 }
 
-void Session::RejectHeader() {
-  ReplyError(nullptr, kParseError, "the message's header has no Content-Length");
+void Session::Reject(Frame::Kind kind) {
+  switch (kind) {
+    case Frame::Kind::TooLarge:
+      return ReplyError(nullptr, kInvalidRequest, "the message is larger than 64 MiB");
+    case Frame::Kind::NoMemory:
+      return ReplyError(nullptr, kInternalError, kNoMemory);
+    default:
+      return ReplyError(nullptr, kParseError, "the message's header has no Content-Length");
+  }
+}
+
+void Session::ReportNoMemory() {
+  // A log message of type 1, an error.
+  WriteFrame(out_, R"({"jsonrpc":"2.0","method":"window/logMessage","params":{"type":1,)"
+                   R"("message":"an answer was lost: there is not enough memory"}})");
 }
 
 void Session::Request(const Json& id, const std::string& method, const Json& params) {
@@ -220,16 +236,19 @@ void Session::Log(const std::string& message) {
 int Serve(std::istream& in, std::ostream& out) {
   Session session(out);
   while (!session.Exited()) {
-    Frame frame = ReadFrame(in);
-    switch (frame.kind) {
-      case Frame::Kind::Message:
-        session.Receive(frame.body);
-        break;
-      case Frame::Kind::BadHeader:
-        session.RejectHeader();
-        break;
-      case Frame::Kind::End:
-        return session.ExitStatus();
+    try {
+      const Frame frame = ReadFrame(in);
+      switch (frame.kind) {
+        case Frame::Kind::Message:
+          session.Receive(frame.body);
+          break;
+        case Frame::Kind::End:
+          return session.ExitStatus();
+        default:
+          session.Reject(frame.kind);
+      }
+    } catch (const std::bad_alloc&) {
+      session.ReportNoMemory();
     }
   }
   return session.ExitStatus();

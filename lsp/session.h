@@ -7,6 +7,7 @@
 
 #include "compiler.h"
 #include "document.h"
+#include "framing.h"
 #include "protocol.h"
 
 namespace zolt::lsp {
@@ -14,14 +15,19 @@ namespace zolt::lsp {
 // One conversation with an editor: the protocol's lifecycle (initialize,
 // shutdown, exit), the open documents with a run of each text, a reply to
 // every request and an error reply to every message that cannot be taken.
+// Running out of memory anywhere ends in an error reply or a log message.
 class Session {
  public:
   explicit Session(std::ostream& out) : out_(out) {}
 
   // Takes one message's body.
   void Receive(std::string_view body);
-  // Answers a message whose header gave no usable length.
-  void RejectHeader();
+  // Answers a frame whose body was not read: a header that gave no usable
+  // length, a body too large or one there was no memory for.
+  void Reject(Frame::Kind kind);
+  // Says that an answer was lost for want of memory, with a message that
+  // needs none.
+  void ReportNoMemory();
 
   bool Exited() const { return exited_; }
   // 0 when the client asked for shutdown before exit, as the protocol has it.

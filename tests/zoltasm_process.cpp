@@ -69,7 +69,7 @@ ProcessResult RunZoltasm(const std::vector<std::string>& arguments, const Proces
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("cannot start zoltasm");
   if (child == 0) {
-    Redirect(STDIN_FILENO, "/dev/null", O_RDONLY);
+    Redirect(STDIN_FILENO, options.input.empty() ? "/dev/null" : options.input.string(), O_RDONLY);
     Redirect(STDOUT_FILENO, outPath);
     Redirect(STDERR_FILENO, errPath);
     if (!options.folder.empty() && chdir(options.folder.c_str()) != 0) Fail("chdir");

@@ -35,11 +35,13 @@ struct ProcessOptions {
   Account account = Account::Current;
   // The most address space the process may take, in bytes; 0 for no limit.
   std::size_t memory = 0;
+  // Standard input is read from this file; nothing is there when empty.
+  std::filesystem::path input{};
   int seconds = 60;
 };
 
-// Runs the zoltasm built with the tests, with these arguments and nothing on
-// standard input. Every test starts zoltasm through here.
+// Runs the zoltasm built with the tests, with these arguments. Every test
+// starts zoltasm through here.
 ProcessResult RunZoltasm(const std::vector<std::string>& arguments,
                          const ProcessOptions& options = {});
 

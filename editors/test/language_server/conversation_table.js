@@ -45,6 +45,7 @@ const change = (version, text) => ({
   contentChanges: [{ text }],
 });
 const frame = (body) => `Content-Length: ${Buffer.byteLength(body)}\r\n\r\n${body}`;
+const largest = 64 << 20;
 
 module.exports = [
   {
@@ -272,6 +273,21 @@ module.exports = [
     notify: lsp.DidCloseTextDocumentNotification.type,
     params: { textDocument: { uri: 'file:///work/bytes.ZOL' } },
     publishes: { uri: 'file:///work/bytes.ZOL', diagnostics: [] },
+  },
+  {
+    what: 'a message over 64 MiB is refused unread',
+    raw: Buffer.concat([
+      Buffer.from(`Content-Length: ${largest + 1}\r\n\r\n`),
+      Buffer.alloc(largest + 1, ' '),
+    ]),
+    id: null,
+    error: { code: lsp.ErrorCodes.InvalidRequest },
+  },
+  {
+    what: 'the message after it is answered',
+    request: lsp.HoverRequest.type,
+    params: at(4, 1),
+    result: markdown('**address** 1'),
   },
   { what: 'shutdown', request: lsp.ShutdownRequest.type, params: undefined, result: null },
   {
