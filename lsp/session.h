@@ -8,6 +8,7 @@
 #include "compiler.h"
 #include "document.h"
 #include "framing.h"
+#include "message_json.h"
 #include "protocol.h"
 
 namespace zolt::lsp {
@@ -21,7 +22,7 @@ class Session {
   explicit Session(std::ostream& out) : out_(out) {}
 
   // Takes one message's body.
-  void Receive(std::string_view body);
+  void Receive(std::string body);
   // Answers a frame whose body was not read: a header that gave no usable
   // length, a body too large or one there was no memory for.
   void Reject(Frame::Kind kind);
@@ -34,8 +35,9 @@ class Session {
   int ExitStatus() const { return shutDown_ ? 0 : 1; }
 
  private:
-  void Request(const Json& id, const std::string& method, const Json& params);
-  void Notification(const std::string& method, const Json& params);
+  void Take(const MessageJson& read);
+  void Request(const Json& id, const std::string& method, const Json& params, bool tooDeep);
+  void Notification(const std::string& method, const Json& params, bool tooDeep);
 
   Json Initialize(const Json& params);
   Json Shutdown(const Json& params);
@@ -48,9 +50,13 @@ class Session {
   void Opened(const Json& params);
   void Changed(const Json& params);
   void Closed(const Json& params);
+  void Ignore(const std::string& method, const Json& params, const std::string& why);
 
-  // Runs the text and publishes its diagnostics.
-  void Assemble(const std::string& uri, std::string text, const Json& version);
+  // Runs a document's new text and publishes its diagnostics.
+  void Assemble(const Json& item, const Json& text);
+  // Holds a document as unknown, without a text the server could take.
+  void Forget(const std::string& uri, const Json& version);
+  void Publish(const std::string& uri, Json diagnostics, const Json& version);
   const Document* Find(const Json& params) const;
 
   void Send(const Json& message);
@@ -61,6 +67,8 @@ class Session {
   std::ostream& out_;
   // One context for the session, as the window keeps one for its life.
   Compiler compiler_;
+  // The open documents whose latest text the server holds; one whose text it
+  // could not take is not among them, just as a closed one.
   std::unordered_map<std::string, Document> documents_;
   PositionEncoding encoding_ = PositionEncoding::Utf16;
   bool initialized_ = false;

@@ -29,6 +29,15 @@ std::string Framed(const std::string& body) {
   return "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
 }
 
+// A JSON array of `count` copies of `element`.
+std::string ArrayOf(std::string_view element, std::size_t count) {
+  std::string array = "[";
+  array.reserve(count * (element.size() + 1) + 1);
+  for (std::size_t i = 0; i < count; ++i) array.append(element).append(",");
+  array.back() = ']';
+  return array;
+}
+
 // The stream: `before`, then `zeros` zero bytes (a hole in a sparse file, so
 // gigabytes cost no disk), then `after`.
 struct Row {
@@ -66,6 +75,14 @@ std::vector<Row> Rows() {
        60'000'000,
        initialize,
        64 * kMiB,
+       {"there is not enough memory for this message", R"("capabilities")"}},
+      // Within the length taken, but five million empty objects take some
+      // 400 MB as JSON values, and giving them back must take none.
+      {"ObjectsBeyondMemory",
+       Framed(ArrayOf("{}", 5'000'000)) + initialize,
+       0,
+       "",
+       256 * kMiB,
        {"there is not enough memory for this message", R"("capabilities")"}},
   };
 }

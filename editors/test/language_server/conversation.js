@@ -119,7 +119,7 @@ async function converse(server) {
       } else {
         await writer.write({ jsonrpc: '2.0', method: row.notify.method, params: row.params });
       }
-      if (row.request || row.raw !== undefined) {
+      if (row.request || row.error) {
         const reply = await inbox.next((m) => rpc.Message.isResponse(m) && m.id === id, row.what);
         if (row.error) {
           holds(reply.error, row.error, row.what);
@@ -131,7 +131,7 @@ async function converse(server) {
       }
       if (row.publishes) {
         const method = lsp.PublishDiagnosticsNotification.method;
-        const uri = row.params.textDocument.uri;
+        const uri = row.publishes.uri ?? row.params.textDocument.uri;
         const published = await inbox.next(
           (m) => m.method === method && m.params.uri === uri,
           row.what,

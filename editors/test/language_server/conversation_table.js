@@ -45,6 +45,15 @@ const change = (version, text) => ({
   contentChanges: [{ text }],
 });
 const frame = (body) => `Content-Length: ${Buffer.byteLength(body)}\r\n\r\n${body}`;
+
+// Messages written byte for byte: nesting far past what the server takes
+// (JSON.stringify itself would overflow the stack on it).
+const nested = (open, inner, close, levels) => open.repeat(levels) + inner + close.repeat(levels);
+const deepObjects = nested('{"a":', '1', '}', 100000);
+const deepArrays = nested('[', '1', ']', 300000);
+const message = (fields) => frame(`{"jsonrpc":"2.0",${fields}}`);
+const versioned = (version) => JSON.stringify({ uri, version });
+const deepUri = 'file:///work/deep.ZOL';
 const largest = 64 << 20;
 
 module.exports = [
@@ -288,6 +297,104 @@ module.exports = [
     request: lsp.HoverRequest.type,
     params: at(4, 1),
     result: markdown('**address** 1'),
+  },
+  // The message is the first of the 512 levels taken.
+  {
+    what: 'a request of 512 levels is read',
+    raw: message(
+      `"id":"512","method":"${lsp.HoverRequest.method}","params":${nested('[', '', ']', 511)}`,
+    ),
+    id: '512',
+    error: { code: lsp.ErrorCodes.InvalidParams },
+  },
+  {
+    what: 'a request of 513 levels is refused',
+    raw: message(
+      `"id":"513","method":"${lsp.HoverRequest.method}","params":${nested('[', '', ']', 512)}`,
+    ),
+    id: '513',
+    error: { code: lsp.ErrorCodes.InvalidRequest },
+  },
+  {
+    what: 'a request whose params nest objects 100,000 deep',
+    raw: message(
+      `"id":"deep params","method":"${lsp.HoverRequest.method}","params":${deepObjects}`,
+    ),
+    id: 'deep params',
+    error: { code: lsp.ErrorCodes.InvalidRequest },
+  },
+  {
+    what: 'an id of arrays 300,000 deep',
+    raw: message(`"id":${deepArrays},"method":"${lsp.HoverRequest.method}","params":{}`),
+    id: null,
+    error: { code: lsp.ErrorCodes.InvalidRequest },
+  },
+  {
+    what: 'a position of arrays 300,000 deep',
+    raw: message(
+      `"id":"deep position","method":"${lsp.HoverRequest.method}",` +
+        `"params":{"textDocument":${JSON.stringify(doc)},"position":${deepArrays}}`,
+    ),
+    id: 'deep position',
+    error: { code: lsp.ErrorCodes.InvalidRequest },
+  },
+  {
+    what: 'a didOpen whose text nests objects 100,000 deep opens an unknown document',
+    raw: message(
+      `"method":"${lsp.DidOpenTextDocumentNotification.method}","params":{"textDocument":` +
+        `{"uri":"${deepUri}","languageId":"zolt","version":1,"text":${deepObjects}}}`,
+    ),
+    publishes: { uri: deepUri, version: 1, diagnostics: [] },
+  },
+  {
+    what: 'no outline of a document opened unknown',
+    request: lsp.DocumentSymbolRequest.type,
+    params: { textDocument: { uri: deepUri } },
+    result: [],
+  },
+  {
+    what: 'a didChange whose text nests arrays 300,000 deep leaves the document unknown',
+    raw: message(
+      `"method":"${lsp.DidChangeTextDocumentNotification.method}",` +
+        `"params":{"textDocument":${versioned(5)},"contentChanges":[{"text":${deepArrays}}]}`,
+    ),
+    publishes: { uri, version: 5, diagnostics: [] },
+  },
+  {
+    what: 'no hover on an unknown document',
+    request: lsp.HoverRequest.type,
+    params: at(4, 1),
+    result: null,
+  },
+  {
+    what: 'no completion in an unknown document',
+    request: lsp.CompletionRequest.type,
+    params: at(2, 1),
+    result: [],
+  },
+  {
+    what: 'a full text restores it',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(6, program('N=5', 'DL 30')),
+    publishes: { version: 6, diagnostics: [error(5, "'N=5' is not a statement")] },
+  },
+  {
+    what: 'hover on the restored document',
+    request: lsp.HoverRequest.type,
+    params: at(4, 1),
+    result: markdown('**address** 1 · **code** `B800 1`\n\n**operand** `LOOP` = 1'),
+  },
+  {
+    what: 'a text that is no string leaves the document unknown',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(7, 5),
+    publishes: { version: 7, diagnostics: [] },
+  },
+  {
+    what: 'no definition in an unknown document',
+    request: lsp.DefinitionRequest.type,
+    params: at(4, 9),
+    result: null,
   },
   { what: 'shutdown', request: lsp.ShutdownRequest.type, params: undefined, result: null },
   {
