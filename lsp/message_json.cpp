@@ -4,6 +4,8 @@
 #include <array>
 #include <iterator>
 
+#include "lone_surrogates.h"
+
 namespace zolt::lsp {
 namespace {
 
@@ -119,6 +121,7 @@ void Dismantle(Json& value) noexcept {
 }  // namespace
 
 MessageJson::MessageJson(std::string body) {
+  ReplaceLoneSurrogates(body);
   try {
     BoundedBuilder builder(value_);
     if (!Json::sax_parse(body, &builder)) {

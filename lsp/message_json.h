@@ -20,8 +20,8 @@ class MessageJson {
  public:
   enum class Form : unsigned char { Json, NotJson, TooDeep };
 
-  // Running out of memory throws std::bad_alloc, with all the reading took
-  // given back.
+  // Lone surrogate escapes are read as U+FFFD. Running out of memory throws
+  // std::bad_alloc, with all the reading took given back.
   explicit MessageJson(std::string body);
   MessageJson(const MessageJson&) = delete;
   MessageJson& operator=(const MessageJson&) = delete;

@@ -47,13 +47,26 @@ const change = (version, text) => ({
 const frame = (body) => `Content-Length: ${Buffer.byteLength(body)}\r\n\r\n${body}`;
 
 // Messages written byte for byte: nesting far past what the server takes
-// (JSON.stringify itself would overflow the stack on it).
+// (JSON.stringify itself would overflow the stack on it) and escapes of
+// lone surrogates.
 const nested = (open, inner, close, levels) => open.repeat(levels) + inner + close.repeat(levels);
 const deepObjects = nested('{"a":', '1', '}', 100000);
 const deepArrays = nested('[', '1', ']', 300000);
 const message = (fields) => frame(`{"jsonrpc":"2.0",${fields}}`);
 const versioned = (version) => JSON.stringify({ uri, version });
 const deepUri = 'file:///work/deep.ZOL';
+// A text as JSON escapes it, lines 0 to 8.
+const surrogates = [
+  'A\\ud800:', // a lone high surrogate
+  'B\\uDC00:', // a lone low one
+  'C\\ud83d\\ude00:', // a pair
+  'D\\ud800\\ud800:', // two high ones
+  'E\\\\ud800:', // a backslash, then text
+  'F\\ud800\\\\udc00:', // a high one before a backslash
+  'GOTO A\\ud800',
+  '\\\\ud800', // not a statement
+  'END ; \\udbff', // one at the very end
+].join('\\r\\n');
 const largest = 64 << 20;
 
 module.exports = [
@@ -395,6 +408,33 @@ module.exports = [
     request: lsp.DefinitionRequest.type,
     params: at(4, 9),
     result: null,
+  },
+  {
+    what: 'lone surrogates are taken as U+FFFD, an escaped backslash as text',
+    raw: message(
+      `"method":"${lsp.DidChangeTextDocumentNotification.method}","params":{"textDocument":` +
+        `${versioned(8)},"contentChanges":[{"text":"${surrogates}"}]}`,
+    ),
+    publishes: { uri, version: 8, diagnostics: [error(7, "'\\UD800' is not a statement")] },
+  },
+  {
+    what: 'the outline names the labels as the text holds them',
+    request: lsp.DocumentSymbolRequest.type,
+    params: { textDocument: doc },
+    result: [
+      { name: 'A\ufffd' },
+      { name: 'B\ufffd' },
+      { name: 'C\u{1f600}' },
+      { name: 'D\ufffd\ufffd' },
+      { name: 'E\\UD800' },
+      { name: 'F\ufffd\\UDC00' },
+    ],
+  },
+  {
+    what: 'hover counts U+FFFD as one UTF-16 unit',
+    request: lsp.HoverRequest.type,
+    params: at(6, 6),
+    result: { ...markdown('**A\ufffd**: label at word address 0'), range: range(6, 5, 7) },
   },
   { what: 'shutdown', request: lsp.ShutdownRequest.type, params: undefined, result: null },
   {
