@@ -4,6 +4,7 @@
 #include <istream>
 #include <new>
 #include <ostream>
+#include <string>
 
 #include "framing.h"
 #include "language_features.h"
@@ -34,7 +35,8 @@ const Json& Member(const Json& object, const char* name) {
   return found == object.end() ? kAbsent : *found;
 }
 
-const std::string kTooDeep = "the message nests arrays and objects deeper than 512 levels";
+const std::string kTooDeep =
+    "the message nests arrays and objects deeper than " + std::to_string(kDeepest) + " levels";
 const std::string kNoMemory = "there is not enough memory for this message";
 
 }  // namespace
@@ -65,7 +67,7 @@ void Session::Take(const MessageJson& read) {
                       tooDeep ? kTooDeep : "a request's id is a number or a string");
   }
   const Json& method = Member(message, "method");
-  if (method.is_null()) {
+  if (!message.contains("method")) {
     // A response: the server sends no requests, so there is nothing to match.
     if (request && (message.contains("result") || message.contains("error"))) return;
     return ReplyError(id, kInvalidRequest, "a request or notification names its method");
@@ -84,7 +86,9 @@ void Session::Take(const MessageJson& read) {
 void Session::Reject(Frame::Kind kind) {
   switch (kind) {
     case Frame::Kind::TooLarge:
-      return ReplyError(nullptr, kInvalidRequest, "the message is larger than 64 MiB");
+      return ReplyError(
+          nullptr, kInvalidRequest,
+          "the message is larger than " + std::to_string(kLargestBody >> 20) + " MiB");
     case Frame::Kind::NoMemory:
       return ReplyError(nullptr, kInternalError, kNoMemory);
     default:
