@@ -3,9 +3,10 @@
 # headless. Installs the cross compiler and Wine when they are missing.
 #   dist/windows/zolt.exe      the window
 #   dist/windows/zoltasm.exe   the command line
-# Checks: the GoogleTest suite through CTest, the end-to-end cases with
-# zoltasm.exe, zolt.exe driven from its menu on a headless X server, with a
-# screenshot in docs/window-windows.png, and zolt.exe started with a source.
+# Checks: the GoogleTest suite and the end-to-end cases through CTest with
+# Wine as the emulator, zolt.exe driven from its menu on a headless X server,
+# with a screenshot in docs/window-windows.png, and zolt.exe started with a
+# source.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -37,17 +38,10 @@ for program in shell/win32/zolt.exe cli/zoltasm.exe; do
   echo "$target imports only: $(echo $imports)"
 done
 
-# Wine keeps its server running for the whole check, or every test waits
-# for Wine's background processes to start and stop.
-export WINEPREFIX="$PWD/$build/wine" LOCPATH="$PWD/$build/locale" LANG=zh_CN.UTF-8
-mkdir -p "$WINEPREFIX"
-# (Already running is fine: wineserver -p then says so and fails.)
-wineserver -p 2> /dev/null || true
-trap 'wineserver -k 2> /dev/null || true' EXIT
-scripts/wine-prefix.sh "$build"
-"$build/wine-run" cmd /c exit
+# shellcheck source=scripts/wine-session.sh
+. scripts/wine-session.sh
+wine_session "$build"
 
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
-scripts/windows-cases.sh "$build" dist/windows/zoltasm.exe
 scripts/windows-window-smoke.sh "$build" dist/windows/zolt.exe dist/windows/zoltasm.exe docs/window-windows.png
 scripts/windows-window-start.sh "$build" dist/windows/zolt.exe dist/windows/zoltasm.exe

@@ -6,7 +6,8 @@
 #                         and the Windows zip and setup program
 #                         (dist/zolt-VERSION-setup.exe) when the Windows build
 #                         has left its executables in dist/windows/
-#   ./package.sh --check  the same, then installs the .deb, tries it and removes it
+#   ./package.sh --check  the same, then checks the .deb with lintian (no error,
+#                         no warning), installs it, tries it and removes it
 #                         again; this changes the system, so it runs as root (CI).
 #                         The Windows packages are tried under Wine, the setup with
 #                         a picture of its first page in docs/installer.png
@@ -18,12 +19,18 @@ check=false
 
 scripts/setup.sh dpkg-dev file librsvg2-bin zip unzip nsis
 build="build-package"
-# The editor support's folders hold the extension's sources; a user installs
-# the packed extension, which brings its pinned language client along.
-editors/test/extension/pack.sh "$PWD/$build/extension" > /dev/null
-export ZOLT_VSIX="$PWD/$build/extension/zolt-language.vsix"
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZOLT_VSIX="$ZOLT_VSIX" > /dev/null
+# Every package carries the editor support as this build makes it, with the
+# VS Code extension packed from it: a user installs the packed extension,
+# which brings its pinned language client along.
+export ZOLT_EDITORS="$PWD/$build/editors/support" ZOLT_VSIX="$PWD/$build/extension/zolt-language.vsix"
+# Debian's own build flags, with every hardening it offers, as a Debian
+# package is built; the package's programs are stripped as they are packed.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZOLT_VSIX="$ZOLT_VSIX" \
+  -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" > /dev/null
 cmake --build "$build" -j "$(nproc)" > /dev/null
+editors/test/extension/pack.sh "$ZOLT_EDITORS/vscode" "$build/extension" > /dev/null
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
 deb="dist/zolt_${version}_amd64.deb"
 rm -f "$build"/zolt_*.deb
@@ -46,6 +53,7 @@ if [ -f dist/windows/zolt.exe ] && [ -f dist/windows/zoltasm.exe ]; then
 fi
 
 if $check; then
-  scripts/setup.sh xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl
-  packaging/linux/check-deb.sh "$deb"
+  scripts/setup.sh xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl lintian \
+    libtext-markdown-discount-perl libhtml-parser-perl
+  packaging/linux/check-deb.sh "$deb" "$ZOLT_EDITORS"
 fi

@@ -1,6 +1,35 @@
+// The command's text on a Windows console, pipe or file.
 #include "console_buffer_win32.h"
 
+#include <initializer_list>
+#include <optional>
+
 #include "windows_text.h"
+
+namespace {
+
+// A line for a pipe or a file. Where the console's code page is Chinese
+// (GBK), as other console programs do: GB18030, which keeps GBK's bytes and
+// extends them to all of Unicode, or GBK itself where the system lacks
+// GB18030 and GBK holds the line. Everywhere else, and for a line GBK cannot
+// hold, UTF-8: an English Windows' code page would turn Chinese text into
+// question marks.
+std::string PipeBytes(std::wstring_view line) {
+  constexpr UINT kGbk = 936;
+  constexpr UINT kGb18030 = 54936;
+  const UINT console = GetConsoleOutputCP();
+  const UINT page = console != 0 ? console : GetACP();
+  if (page == kGbk || page == kGb18030) {
+    for (const UINT chinese : {kGb18030, kGbk}) {
+      if (std::optional<std::string> bytes = zolt::CodePageFromWideExactly(line, chinese)) {
+        return *bytes;
+      }
+    }
+  }
+  return zolt::CodePageFromWide(line, CP_UTF8);
+}
+
+}  // namespace
 
 ConsoleBuffer::ConsoleBuffer(DWORD standardHandle) : handle_(GetStdHandle(standardHandle)) {}
 
@@ -43,7 +72,6 @@ void ConsoleBuffer::WriteOut(std::size_t count) {
     WriteConsoleW(handle_, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
     return;
   }
-  const UINT consolePage = GetConsoleOutputCP();
-  const std::string bytes = zolt::CodePageFromWide(wide, consolePage != 0 ? consolePage : GetACP());
+  const std::string bytes = PipeBytes(wide);
   WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }

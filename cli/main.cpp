@@ -1,14 +1,23 @@
 // zoltasm: assembles ZOLT sources from scripts, build systems and editors.
-// Each source is one run, exactly as if opened in the window.
+// Each source is one run, exactly as if opened in the window; an object file
+// can be turned back into a source.
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "catalog.h"
 #include "compiler.h"
+#include "diagnostic_text.h"
+#include "disassemble_command.h"
 #include "file_channels.h"
+#include "quote.h"
 #include "run.h"
 #include "session.h"
 #include "zoltasm.h"
@@ -19,37 +28,78 @@ constexpr int kClean = 0;
 constexpr int kLinesInError = 1;
 constexpr int kFailed = 2;
 
-constexpr std::string_view kUsage =
-    "usage: zoltasm [--quiet] SOURCE...\n"
-    "       zoltasm --lsp\n"
-    "\n"
-    "Assembles each ZOLT source and writes its listing (.lst) and object file\n"
-    "(.obj) beside it, replacing the last three characters of the path.\n"
-    "\n"
-    "  --quiet    do not report the lines in error, only failures\n"
-    "  --lsp      serve editors as a language server on standard input and output\n"
-    "  --help     show this text\n"
-    "  --version  show the version\n"
-    "\n"
-    "Exit status: 0 all clean, 1 lines in error, 2 a run failed.\n";
+const char* Usage() {
+  return zolt::Tr(
+      "usage: zoltasm [-w] [--quiet] [--] SOURCE...\n"
+      "       zoltasm --disassemble [--addresses] [-o FILE] [-w] [--quiet] OBJECT\n"
+      "       zoltasm --lsp\n"
+      "       zoltasm --help | --version\n"
+      "\n"
+      "Assembles each ZOLT source and writes its listing (.lst) and object file\n"
+      "(.obj) beside it, replacing the last three characters of the path.\n"
+      "\n"
+      "  -w             do not report warnings\n"
+      "  --quiet        do not report the lines in error or warnings, only failures\n"
+      "  --disassemble  write a source that assembles to the object file OBJECT\n"
+      "                 to standard output; words no statement makes become comments\n"
+      "  --addresses    end each line that holds words with a comment that gives\n"
+      "                 its word address and code words\n"
+      "  -o FILE        write the source to FILE instead of standard output\n"
+      "  --lsp          serve editors as a language server on standard input and output\n"
+      "  --help         show this text\n"
+      "  --version      show the version\n"
+      "  --             the arguments after it are sources, even those that begin with -\n"
+      "\n"
+      "Exit status: 0 all clean, 1 lines in error (with --disassemble: words no\n"
+      "statement makes), 2 a run failed or an argument is wrong.\n");
+}
+
+struct Options {
+  bool quiet = false;
+  bool warnings = true;
+  bool disassemble = false;
+  bool addresses = false;
+  std::optional<std::string> output;
+};
+
+// Why standard output first failed to take a status line (an errno value),
+// or 0.
+int outputError = 0;
+
+void WriteStatus(const std::string& caption) {
+  errno = 0;
+  if (!(std::cout << caption << '\n' << std::flush) && outputError == 0) {
+    outputError = errno != 0 ? errno : EIO;
+  }
+}
+
+// What a run said about its lines, as the options let through.
+void Report(const std::string& source, const std::vector<zolt::Diagnostic>& diagnostics,
+            const Options& options) {
+  if (options.quiet) return;
+  for (const zolt::Diagnostic& diagnostic : diagnostics) {
+    if (diagnostic.severity == zolt::Severity::Warning && !options.warnings) continue;
+    std::cerr << zolt::DiagnosticText(source, diagnostic);
+  }
+}
 
 // One run through the same path as the window's Open command.
-int Assemble(zolt::Compiler& compiler, const std::string& source, bool quiet) {
+int Assemble(zolt::Compiler& compiler, const std::string& source, const Options& options) {
   zolt::FileChannels channels;
   const zolt::RunOutcome outcome = zolt::Run(compiler, channels, source);
+  Report(source, compiler.Diagnostics, options);
   if (!outcome.completed) {
-    std::cerr << "文件不能打开!\n" << source;
-    if (outcome.line) std::cerr << ':' << *outcome.line;
-    std::cerr << ": error: " << outcome.cause << '\n';
+    std::cerr << zolt::DiagnosticText(source, outcome.failure) << zolt::Tr("assembly stopped.")
+              << '\n';
     return kFailed;
   }
-  std::cout << outcome.caption << '\n';
-  if (!quiet) {
-    for (const zolt::Diagnostic& diagnostic : compiler.Diagnostics) {
-      std::cerr << source << ':' << diagnostic.line << ": error: " << diagnostic.cause << '\n';
-    }
-  }
+  WriteStatus(outcome.caption);
   return compiler.ErrorCount == 0 ? kClean : kLinesInError;
+}
+
+int ArgumentError(const zolt::Message& message) {
+  std::cerr << "zoltasm: " << zolt::Tr("error: ") << zolt::Render(message) << '\n' << Usage();
+  return kFailed;
 }
 
 }  // namespace
@@ -59,46 +109,79 @@ bool ServesLanguage(const std::vector<std::string>& arguments) {
 }
 
 int RunZoltasm(const std::vector<std::string>& arguments) {
+  zolt::UseEnvironmentLanguage();
   if (ServesLanguage(arguments)) return zolt::lsp::Serve(std::cin, std::cout);
-  bool quiet = false;
+  Options options;
   std::vector<std::string> sources;
-  bool options = true;
-  for (const std::string_view argument : arguments) {
-    if (options && argument == "--") {
-      options = false;
-    } else if (options && argument == "--help") {
-      std::cout << kUsage;
+  bool optionsEnd = false;
+  for (std::size_t at = 0; at < arguments.size(); ++at) {
+    const std::string_view argument = arguments[at];
+    if (optionsEnd || argument == "-" || !argument.starts_with("-")) {
+      sources.emplace_back(argument);
+    } else if (argument == "--") {
+      optionsEnd = true;
+    } else if (argument == "--help") {
+      std::cout << Usage();
       return kClean;
-    } else if (options && argument == "--version") {
+    } else if (argument == "--version") {
       std::cout << "zoltasm " ZOLT_VERSION "\n";
       return kClean;
-    } else if (options && argument == "--quiet") {
-      quiet = true;
-    } else if (options && argument == "--lsp") {
-      std::cerr << "zoltasm: --lsp takes no other argument\n" << kUsage;
-      return kFailed;
-    } else if (options && argument.starts_with("-") && argument.size() > 1) {
-      std::cerr << "zoltasm: unknown option '" << argument << "'\n" << kUsage;
-      return kFailed;
+    } else if (argument == "--quiet") {
+      options.quiet = true;
+    } else if (argument == "-w") {
+      options.warnings = false;
+    } else if (argument == "--disassemble") {
+      options.disassemble = true;
+    } else if (argument == "--addresses") {
+      options.addresses = true;
+    } else if (argument == "-o") {
+      if (++at == arguments.size()) {
+        return ArgumentError(zolt::Message("-o needs the name of the file to write"));
+      }
+      options.output = arguments[at];
+    } else if (argument == "--lsp") {
+      return ArgumentError(zolt::Message("--lsp takes no other argument"));
     } else {
-      sources.emplace_back(argument);
+      return ArgumentError(zolt::Message("unknown option %s", zolt::Quote(argument)));
     }
   }
-  if (sources.empty()) {
-    std::cerr << kUsage;
-    return kFailed;
+  if (options.disassemble) {
+    if (sources.size() != 1) {
+      return ArgumentError(zolt::Message("--disassemble takes one object file"));
+    }
+    return RunDisassembly(
+        {sources[0], options.output, options.addresses, options.warnings && !options.quiet});
   }
+  if (options.output || options.addresses) {
+    return ArgumentError(
+        zolt::Message("%s goes with --disassemble", options.output ? "-o" : "--addresses"));
+  }
+  if (sources.empty()) return ArgumentError(zolt::Message("no source is named"));
 
   // One compile context for all runs, as the window keeps one for its life.
   zolt::Compiler compiler;
   int status = kClean;
-  for (const std::string& source : sources)
-    status = std::max(status, Assemble(compiler, source, quiet));
+  for (const std::string& source : sources) {
+    status = std::max(status, Assemble(compiler, source, options));
+  }
+  // A status line that never arrived is a failure too, said where it can be
+  // read.
+  if (outputError != 0) {
+    std::cerr << "zoltasm: " << zolt::Tr("error: ")
+              << zolt::Render(zolt::Message("cannot write to standard output: %s",
+                                            std::strerror(outputError)))
+              << '\n';
+    status = kFailed;
+  }
   return status;
 }
 
 #ifndef _WIN32
 int main(int argc, char** argv) {
+  // A reader that goes away (a pipe into head) or a file-size limit ends
+  // writes with an error, which fails that run, never the whole program.
+  std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
   return RunZoltasm(std::vector<std::string>(argv + 1, argv + argc));
 }
 #endif

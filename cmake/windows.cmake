@@ -1,12 +1,6 @@
 # The Windows build's own settings: tests run under Wine, GoogleTest is built
 # from Debian's sources with the same cross compiler.
 
-set(ZOLT_WINE_LOCALE ${PROJECT_BINARY_DIR}/locale/zh_CN.UTF-8)
-if(NOT EXISTS ${ZOLT_WINE_LOCALE})
-  file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/locale)
-  execute_process(COMMAND localedef -i zh_CN -f UTF-8 ${ZOLT_WINE_LOCALE} COMMAND_ERROR_IS_FATAL ANY)
-endif()
-
 enable_language(RC)
 
 # Every Wine call goes through one wrapper that knows this build's Wine prefix.

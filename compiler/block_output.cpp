@@ -1,7 +1,9 @@
+// BOUT: a count and that many data lines, each one more word of the program.
 #include "checked16.h"
 #include "compiler.h"
 #include "hard_error.h"
 #include "numbers.h"
+#include "quote.h"
 #include "text.h"
 
 namespace zolt {
@@ -13,26 +15,31 @@ constexpr std::int32_t kDataHigh = 65535;
 // The block's length must be a number written in the line, read the same way
 // in both passes, so pass 1 reserves exactly the words that pass 2 writes;
 // pass 1 checks its form, so pass 2 meets only counts that are numbers. A
-// negative count takes no data lines, however large; pass 2 reports the one
-// that is too large to convert, at its line, after the lines before it.
-std::int32_t DataLines(const std::string& count) {
-  const bool literal =
-      (count[0] >= '0' && count[0] <= '9') || count[0] == '-' || count.starts_with("&H");
-  if (!literal) throw HardError("BOUT count '" + count + "' is not a number");
-  RequireNumber(count);
-  return count[0] == '-' ? 0 : ToInteger(count);
+// negative count takes no data lines; pass 2 reports the one that is too
+// large to convert, at its line, after the lines before it.
+std::int32_t DataLines(std::string_view count, const Written& written) {
+  if (!LooksLikeLiteral(count)) {
+    throw HardError(
+        Message("the BOUT count %s is not a number; write the count as a number, "
+                "not a symbol",
+                Quote(written.word)));
+  }
+  RequireNumber(count, written);
+  return count[0] == '-' ? 0 : ToInteger(count, written);
 }
 
 }  // namespace
 
 int Compiler::BlockPass1() {
   CutWord1();
-  RequireWord("BOUT has no count");
+  RequireWord([] {
+    return Message("BOUT has no count; write the number of data lines after it, from 1 to 255");
+  });
   Word2 = CommWord(LineText);
-  const std::int32_t length = DataLines(Word2);
+  const std::int32_t length = DataLines(focus_, {Original(focus_)});
   Advance(1);
   if (length == 0) return 0;
-  Address = Add16(Address, length, "the program runs past address 32766");
+  Address = Add16(Address, length, N_("the program runs past address 32766"));
   return length;
 }
 
@@ -41,33 +48,79 @@ int Compiler::BlockPass2(Channels& channels) {
   const Instruction& header = *FindInstruction("BOUT");
   CutWord1();
   Word2 = CommWord1(LineText);
+  const std::string_view countWord = operandWord_;
   if (Observer != nullptr) ReportOperand(Word2, &header);
   Advance(1);
-  const std::int32_t length = ToInteger(Word2);
+  const std::int32_t length = ToInteger(Word2, OperandWritten());
   Value = length;
-  Clamp(header.low, header.high, "BOUT", "count", Word2);
+  Clamp(header.low, header.high, "BOUT", Field::Count);
   CodeWord = Pattern16(header.prefix + static_cast<std::uint32_t>(Value));
   WriteOneWord(channels);
+  WarnIgnored(LineText.substr(countWord.size()),
+              N_("%s after the BOUT count is ignored; a comment begins with ';'"));
   BlockCount = Word2;
   for (int j = 1; j <= length; ++j) {
     if (bout + j >= LineCount) {
-      throw HardError(
-          "the BOUT block of " + std::to_string(length) + " lines runs past the end of the source",
-          bout + 1);
+      throw HardError(Message("the BOUT block runs past the end of the source: its count is %s, "
+                              "and the source ends at line %s",
+                              std::to_string(length), std::to_string(LineCount)),
+                      LocationIn(bout, countWord));
     }
     PrepareLine(bout + j);
-    RequireWord("the BOUT data line is empty");
+    if (IsAllBlank(LineText)) {
+      HardError empty(Message("the BOUT data line is empty; each data line of the block holds a "
+                              "number or a symbol"),
+                      Here());
+      empty.AddNote(BlockNote(bout, length));
+      throw empty;
+    }
     Word1 = CommWord1(LineText);
+    const std::string_view dataWord = operandWord_;
     if (Observer != nullptr) ReportOperand(Word1, nullptr);
-    Value = ToInteger(Word1, OperandSymbol());
-    Clamp(kDataLow, kDataHigh, "BOUT", "data", Word1);
+    Value = ToInteger(Word1, OperandWritten());
+    Clamp(kDataLow, kDataHigh, "BOUT", Field::Data);
     if (Value > 32767) Value -= 65536;
-    CodeWord = ToInt16(Value, "BOUT data outside the 16-bit field");
+    CodeWord = ToInt16(Value, N_("the BOUT data lies outside the 16-bit field"));
     ListAddress = Address;
     WriteOneWord(channels);
     Advance(1);
+    if (!WarnIfNotData(dataWord, j, bout, length)) {
+      WarnIgnored(LineText.substr(dataWord.size()),
+                  N_("%s after the data word is ignored; a comment begins with ';'"));
+    }
   }
   return length > 0 ? length : 0;
+}
+
+bool Compiler::WarnIfNotData(std::string_view dataWord, int dataLine, int bout, int dataLines) {
+  const bool comment = dataWord.starts_with(';');
+  if (!comment && FindInstruction(dataWord) == nullptr && dataWord.back() != ':') return false;
+  focus_ = dataWord;
+  const std::string quoted = Quote(Original(dataWord));
+  const std::string line = std::to_string(dataLine);
+  Warn(comment
+           ? Message("%s is read as data line %s of the BOUT block, not as a comment", quoted, line)
+           : Message("%s is read as data line %s of the BOUT block, not as a statement", quoted,
+                     line),
+       {BlockNote(bout, dataLines)});
+  return true;
+}
+
+Diagnostic Compiler::BlockNote(int bout, int dataLines) const {
+  const Location where = FirstWordOf(bout);
+  const std::string count = std::to_string(dataLines);
+  if (dataLines == 1) {
+    return {Severity::Note,
+            where,
+            Message("the BOUT block opened here with the count 1 takes line %s as data",
+                    std::to_string(bout + 2)),
+            {}};
+  }
+  return {Severity::Note,
+          where,
+          Message("the BOUT block opened here with the count %s takes lines %s to %s as data",
+                  count, std::to_string(bout + 2), std::to_string(bout + 1 + dataLines)),
+          {}};
 }
 
 }  // namespace zolt

@@ -1,13 +1,16 @@
+// A run held in memory: the source as given, the outputs kept whole.
 #include "channels.h"
 
 #include "hard_error.h"
+#include "quote.h"
 
 namespace zolt {
 
 std::string MemoryChannels::ReadAll(const std::string& path) {
-  if (path != sourcePath_) throw HardError("cannot open '" + path + "': no such file");
+  if (path != sourcePath_)
+    throw HardError(Message("cannot open %s: no such file", QuotePath(path)));
   if (sourceBytes_.size() > kLargestSource) {
-    throw HardError("cannot read '" + path + "': it is larger than 256 MiB");
+    throw HardError(Message("cannot read %s: it is larger than 256 MiB", QuotePath(path)));
   }
   return sourceBytes_;
 }
@@ -15,7 +18,7 @@ std::string MemoryChannels::ReadAll(const std::string& path) {
 void MemoryChannels::CheckOutputs(const std::string& listing, const std::string& object) const {
   for (const std::string& path : {listing, object}) {
     if (path == sourcePath_)
-      throw HardError("the output file '" + path + "' would overwrite the source");
+      throw HardError(Message("the output file %s would overwrite the source", QuotePath(path)));
   }
 }
 

@@ -1,8 +1,7 @@
+// The 16-bit fields of the controller: checked steps and conversions.
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 #include "hard_error.h"
 
@@ -11,16 +10,16 @@ namespace zolt {
 // The controller's counters and code words are 16-bit signed fields; every
 // step and every conversion into one is checked, so a program that runs past
 // the end of memory fails the run instead of wrapping around.
-// The cause is a view, so that the checks on every line build no text unless
-// they fail.
-inline std::int16_t ToInt16(std::int32_t value, std::string_view cause) {
-  if (value < INT16_MIN || value > INT16_MAX) throw HardError(std::string(cause));
+// The cause is a catalog text (marked N_), so that the checks on every line
+// build no message unless they fail.
+inline std::int16_t ToInt16(std::int32_t value, const char* cause) {
+  if (value < INT16_MIN || value > INT16_MAX) throw HardError(Message(cause));
   return static_cast<std::int16_t>(value);
 }
 
-inline std::int16_t Add16(std::int16_t counter, std::int32_t step, std::string_view cause) {
+inline std::int16_t Add16(std::int16_t counter, std::int32_t step, const char* cause) {
   const std::int64_t sum = static_cast<std::int64_t>(counter) + step;
-  if (sum < INT16_MIN || sum > INT16_MAX) throw HardError(std::string(cause));
+  if (sum < INT16_MIN || sum > INT16_MAX) throw HardError(Message(cause));
   return static_cast<std::int16_t>(sum);
 }
 

@@ -1,11 +1,14 @@
+// The compile context's two passes over the source, and what they say.
 #include "compiler.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "checked16.h"
 #include "hard_error.h"
 #include "listing_format.h"
 #include "numbers.h"
+#include "quote.h"
 #include "text.h"
 
 namespace zolt {
@@ -17,7 +20,7 @@ std::string ErrorCaption(int errorCount) {
   return "发现 " + std::to_string(errorCount) + "处错误";
 }
 
-bool IsLabel(const std::string& word) {
+bool IsLabel(std::string_view word) {
   return word.back() == ':';
 }
 
@@ -27,15 +30,32 @@ bool IsEmptyLine(std::string_view prepared) {
   return prepared.size() < 2 || IsAllBlank(prepared);
 }
 
+// Whether text lies within the bytes of whole (views of one buffer or not).
+bool Within(std::string_view text, std::string_view whole) {
+  const std::less_equal<const char*> notAfter;
+  return text.data() != nullptr && whole.data() != nullptr && notAfter(whole.data(), text.data()) &&
+         notAfter(text.data() + text.size(), whole.data() + whole.size());
+}
+
+// Pass 1 says only what it alone sees (a name defined again); the rest comes
+// in line order from pass 2, so that the whole is in line order.
+void SortByLine(std::vector<Diagnostic>& diagnostics) {
+  std::stable_sort(
+      diagnostics.begin(), diagnostics.end(),
+      [](const Diagnostic& a, const Diagnostic& b) { return a.where.line < b.where.line; });
+}
+
 }  // namespace
 
 void Compiler::OutsideTheTable(int index) {
-  throw HardError("source line index " + std::to_string(index) + " is outside 0 to 32768");
+  throw HardError(Message("source line index %s is outside 0 to 32768", std::to_string(index)));
 }
 
 void Compiler::ReadSource(Channels& channels) {
   // The table holds only this run's lines, from the start: whatever ends the
-  // reading, no line of an earlier source is left to read.
+  // reading, no line of an earlier source is left to read, and nothing an
+  // earlier run said is taken for this one's.
+  Diagnostics.clear();
   LineCount = 0;
   sourceLines_.clear();
   source_ = channels.ReadAll(FileName);
@@ -52,13 +72,14 @@ void Compiler::ReadSource(Channels& channels) {
     sourceLines_.push_back({static_cast<std::uint32_t>(line.data() - source_.data()),
                             static_cast<std::uint32_t>(line.size())});
     // LineCount stays below 32768, inside the table.
-    LineCount = Add16(LineCount, 1, "the source has more than 32767 lines");
+    LineCount = Add16(LineCount, 1, N_("the source has more than 32767 lines"));
   }
 }
 
 std::string Compiler::Compile(Channels& channels) {
   Diagnostics.clear();
   lineIndex_ = -1;
+  focus_ = {};
   try {
     OpenOutputs(channels);
     Symbols.Reset();
@@ -71,9 +92,11 @@ std::string Compiler::Compile(Channels& channels) {
     channels.CloseAll();
   } catch (HardError& error) {
     // Only adds where the failure happened; the run's front end handles it.
-    if (lineIndex_ >= 0) error.SetLineIfUnknown(lineIndex_ + 1);
+    error.LocateIfUnknown(Here());
+    SortByLine(Diagnostics);
     throw;
   }
+  SortByLine(Diagnostics);
   return ErrorCount == 0 ? std::string(kCompleted) : ErrorCaption(ErrorCount);
 }
 
@@ -81,9 +104,10 @@ void Compiler::OpenOutputs(Channels& channels) {
   // The outputs replace the last three characters of the path: with a
   // shorter file name they would land outside the source's folder.
   if (FileNameCharacters(FileName) < 3) {
-    throw HardError("the file name of '" + FileName +
-                    "' is shorter than three characters, so its listing and object file cannot "
-                    "be named beside it");
+    throw HardError(
+        Message("the file name of %s is shorter than three characters, so its listing and object "
+                "file cannot be named beside it",
+                QuotePath(FileName)));
   }
   const std::string listingPath = DropLastThreeCharacters(FileName) + "lst";
   const std::string objectPath = DropLastThreeCharacters(listingPath) + "obj";
@@ -100,6 +124,7 @@ void Compiler::OpenOutputs(Channels& channels) {
 void Compiler::PrepareLine(int index) {
   lineIndex_ = index;
   LineText = PreparedLine(LineIn(upperSource_, index));
+  focus_ = {};
 }
 
 void Compiler::CutWord1() {
@@ -107,7 +132,7 @@ void Compiler::CutWord1() {
 }
 
 void Compiler::Advance(std::int16_t words) {
-  Address = Add16(Address, words, "the program runs past address 32766");
+  Address = Add16(Address, words, N_("the program runs past address 32766"));
 }
 
 void Compiler::Pass1() {
@@ -116,7 +141,7 @@ void Compiler::Pass1() {
     if (LineText.starts_with(';') || IsEmptyLine(LineText)) continue;
     Word1 = CommWord(LineText);
     if (IsLabel(Word1)) {
-      DefineLabel();
+      DefineLabel(true);
       if (Observer != nullptr) ReportLabel();
       continue;
     }
@@ -134,8 +159,21 @@ void Compiler::Pass1() {
   }
 }
 
-void Compiler::DefineLabel() {
-  Symbols.Define(std::string_view(Word1).substr(0, Word1.size() - 1), static_cast<float>(Address));
+void Compiler::DefineLabel(bool firstPass) {
+  const std::string_view name = focus_.substr(0, focus_.size() - 1);
+  const std::optional<int> earlier =
+      Symbols.Define(name, static_cast<float>(Address), lineIndex_ + 1);
+  if (firstPass && earlier) WarnDefinedAgain(name, *earlier);
+}
+
+void Compiler::WarnDefinedAgain(std::string_view name, int firstLine) {
+  focus_ = name;
+  const std::string quoted = Quote(Original(name));
+  Warn(Message("%s is defined again; the first definition stands", quoted),
+       {{Severity::Note,
+         FirstWordOf(firstLine - 1),
+         Message("%s is first defined here", quoted),
+         {}}});
 }
 
 bool Compiler::TakeSecondWord() {
@@ -146,18 +184,25 @@ bool Compiler::TakeSecondWord() {
 }
 
 void Compiler::DefineEquSymbol() {
+  const std::string_view name = FirstWord();
   LineText.remove_prefix(Word2.size());
-  RequireWord("EQU has no value");
-  Word2 = CommWord(LineText);
-  const float value = ToSingle(Word2);
-  Symbols.Define(Word1, value);
-  if (Observer != nullptr) {
-    Observer->SymbolDefined(Word1, value, RunObserver::SymbolKind::Equ, lineIndex_ + 1);
+  RequireWord([&] {
+    return Message("EQU has no value; write a number after it, as in %s",
+                   Quote(std::string(Original(name)) + " EQU 5"));
+  });
+  const std::string_view value = CommWord(LineText);
+  Word2 = value;
+  if (!StartsLikeNumber(value)) {
+    throw HardError(Message("the EQU value %s is not a number; EQU takes a number, not a symbol",
+                            Quote(Original(value))));
   }
-}
-
-void Compiler::RequireWord(std::string_view cause, std::string_view causeEnd) const {
-  if (IsAllBlank(LineText)) throw HardError(std::string(cause) + std::string(causeEnd));
+  const float number = ToSingle(value, {Original(value)});
+  focus_ = name;
+  const std::optional<int> earlier = Symbols.Define(Word1, number, lineIndex_ + 1);
+  if (earlier) WarnDefinedAgain(name, *earlier);
+  if (Observer != nullptr) {
+    Observer->SymbolDefined(Word1, number, RunObserver::SymbolKind::Equ, lineIndex_ + 1);
+  }
 }
 
 void Compiler::Pass2(Channels& channels) {
@@ -173,7 +218,8 @@ void Compiler::Pass2(Channels& channels) {
     Word1 = CommWord(LineText);
     if (IsLabel(Word1)) {
       // Pass 1 already holds this label; the second entry never wins a lookup.
-      DefineLabel();
+      DefineLabel(false);
+      WarnAfterLabel();
       WriteTextLine(channels);
       continue;
     }
@@ -195,19 +241,83 @@ void Compiler::Pass2(Channels& channels) {
   }
 }
 
-void Compiler::ListUnrecognised(Channels& channels) {
-  WriteTextLine(channels);
-  if (!(TakeSecondWord() && Word2 == "EQU")) SoftError("'" + Word1 + "' is not a statement");
+void Compiler::WarnAfterLabel() {
+  const std::string_view rest = LineText.substr(Word1.size());
+  const std::size_t at = FindNonBlank(rest);
+  if (at == rest.size() || rest[at] == ';') return;
+  const std::string_view word = rest.substr(at, FindBlank(rest, at) - at);
+  if (FindInstruction(word) == nullptr) {
+    return WarnIgnored(rest, N_("%s after the label is ignored; a comment begins with ';'"));
+  }
+  focus_ = word;
+  Warn(
+      Message("the statement %s after the label is ignored; a label line holds nothing else, "
+              "so put the statement on a line of its own",
+              Quote(Original(word))));
 }
 
-void Compiler::SoftError(const std::string& cause) {
-  ErrorFlag = 1;
-  const int line = lineIndex_ + 1;
-  if (!Diagnostics.empty() && Diagnostics.back().line == line) {
-    Diagnostics.back().cause += "; " + cause;
-  } else {
-    Diagnostics.push_back({line, cause});
+void Compiler::ListUnrecognised(Channels& channels) {
+  WriteTextLine(channels);
+  if (TakeSecondWord() && Word2 == "EQU") {
+    // Pass 1 has defined the symbol; only what its line ignores is left to say.
+    LineText.remove_prefix(Word2.size());
+    const std::string_view value = CommWord(LineText);
+    WarnIgnored(LineText.substr(value.size()),
+                N_("%s after the EQU value is ignored; a comment begins with ';'"));
+    return;
   }
+  focus_ = FirstWord();
+  SoftError(NotAStatement());
+}
+
+void Compiler::SoftError(Message cause) {
+  ErrorFlag = 1;
+  Diagnostics.push_back({Severity::Error, Here(), std::move(cause), {}});
+}
+
+void Compiler::Warn(Message cause, std::vector<Diagnostic> notes) {
+  Diagnostics.push_back({Severity::Warning, Here(), std::move(cause), std::move(notes)});
+}
+
+void Compiler::WarnIgnored(std::string_view rest, const char* ignored, std::string_view subject) {
+  const std::size_t at = FindNonBlank(rest);
+  if (at == rest.size() || rest[at] == ';') return;
+  focus_ = rest.substr(at, FindBlank(rest, at) - at);
+  Warn(Message(ignored, Quote(Original(focus_)), subject));
+}
+
+std::string_view Compiler::FirstWord() const {
+  const std::string_view line = PreparedLine(LineIn(upperSource_, lineIndex_));
+  const std::size_t start = FindNonBlank(line);
+  return line.substr(start, FindBlank(line, start) - start);
+}
+
+std::string_view Compiler::Original(std::string_view upper) const {
+  if (!Within(upper, upperSource_)) return upper;
+  return std::string_view(source_).substr(
+      static_cast<std::size_t>(upper.data() - upperSource_.data()), upper.size());
+}
+
+Location Compiler::Here() const {
+  if (lineIndex_ < 0) return {};
+  return LocationIn(lineIndex_, focus_);
+}
+
+Location Compiler::FirstWordOf(int index) const {
+  const std::string_view line = PreparedLine(LineIn(upperSource_, index));
+  const std::size_t start = FindNonBlank(line);
+  return LocationIn(index, line.substr(start, FindBlank(line, start) - start));
+}
+
+Location Compiler::LocationIn(int index, std::string_view word) const {
+  const std::string_view line = LineIn(upperSource_, index);
+  Location where{index + 1, 1, 0, 0};
+  if (!Within(word, line) || word.empty()) return where;
+  where.start = static_cast<std::uint32_t>(word.data() - line.data());
+  where.length = static_cast<std::uint32_t>(word.size());
+  const std::string_view before = LineIn(source_, index).substr(0, where.start);
+  for (std::size_t at = 0; at < before.size(); at += CharacterLength(before, at)) ++where.column;
+  return where;
 }
 
 }  // namespace zolt

@@ -1,3 +1,4 @@
+// The compile context and the routines that work on it.
 #pragma once
 
 #include <cstdint>
@@ -7,10 +8,13 @@
 
 #include "channels.h"
 #include "diagnostic.h"
+#include "hard_error.h"
 #include "instruction_set.h"
+#include "message.h"
 #include "numbers.h"
 #include "run_observer.h"
 #include "symbol_table.h"
+#include "text.h"
 
 namespace zolt {
 
@@ -63,7 +67,9 @@ class Compiler {
   std::string Word1;
   std::string Word2;
 
-  // The soft errors of the last run, one entry per source line in error.
+  // What the last run said, in line order: each soft error (a line in error
+  // may have several), each warning, with their notes. A run that failed
+  // keeps what it said before the failure.
   std::vector<Diagnostic> Diagnostics;
 
   // Told where symbols, operands and words are as the run goes (an editor's
@@ -78,27 +84,61 @@ class Compiler {
   void OpenOutputs(Channels& channels);
   void Pass1();
   void Pass2(Channels& channels);
-  void DefineLabel();
+  // Enters the label Word1 names; pass 1 warns of a name defined again.
+  void DefineLabel(bool firstPass);
+  void WarnDefinedAgain(std::string_view name, int firstLine);
+  // What a label line holds after its label is ignored.
+  void WarnAfterLabel();
   bool TakeSecondWord();
   void DefineEquSymbol();
-  // A hard error with the cause (both parts joined) when LineText is all blank.
-  void RequireWord(std::string_view cause, std::string_view causeEnd = {}) const;
+  // A hard error when LineText is all blank, with the cause made only then:
+  // the check runs on every line.
+  template <typename MakeCause>
+  void RequireWord(MakeCause makeCause) const {
+    if (IsAllBlank(LineText)) throw HardError(makeCause(), Here());
+  }
   void ListUnrecognised(Channels& channels);
+  // Why the line in Word1 and LineText is no statement, with how to put it
+  // right when the line shows it.
+  Message NotAStatement() const;
   int BlockPass1();
   int BlockPass2(Channels& channels);
+  // A data word of the block opened on line bout (0-based) that reads like a
+  // statement (a mnemonic or a label) or a comment: a warning, with a note at
+  // the block. Returns whether it warned.
+  bool WarnIfNotData(std::string_view dataWord, int dataLine, int bout, int dataLines);
+  // Where the block opened on line bout stands, and which lines it takes.
+  Diagnostic BlockNote(int bout, int dataLines) const;
 
   void PrepareLine(int index);
   void CutWord1();
   void Advance(std::int16_t words);
-  // Bounds Value; a value outside is a soft error naming "subject field" and
-  // the operand as written (a relative jump's target by its distance).
-  void Clamp(std::int32_t low, std::int32_t high, std::string_view subject, std::string_view field,
-             std::string_view text, bool relative = false);
-  // The symbol the last operand named, for messages; nullptr for a literal.
-  const SymbolOperand* OperandSymbol() const {
-    return operandIsSymbol_ ? &operandSymbol_ : nullptr;
+  // What a value outside an operand's range is called in messages.
+  enum class Field : std::uint8_t { Operand, Target, Count, Data };
+  // Bounds Value; a value outside is a soft error naming the field and the
+  // operand as written (a relative jump's target by its distance).
+  void Clamp(std::int32_t low, std::int32_t high, std::string_view subject, Field field);
+  // The last operand as the user wrote it, or the symbol it named.
+  Written OperandWritten() const {
+    return {Original(operandWord_), operandIsSymbol_ ? &operandSymbol_ : nullptr};
   }
-  void SoftError(const std::string& cause);
+  // A view of the upper-cased source shown as the source has it (the same
+  // bytes in the user's own letter case); other text as it is.
+  std::string_view Original(std::string_view upper) const;
+  // Where the current line's focus is: the line, and the word the current
+  // step is about when it lies on that line.
+  Location Here() const;
+  // The first word of a line, as its place for a note.
+  Location FirstWordOf(int index) const;
+  Location LocationIn(int index, std::string_view word) const;
+  // The first word of the current prepared line.
+  std::string_view FirstWord() const;
+  void SoftError(Message cause);
+  void Warn(Message cause, std::vector<Diagnostic> notes = {});
+  // The words after a complete statement, from the start of rest: ignored,
+  // which a warning says unless they are a comment. `ignored` is the message
+  // for the first of them.
+  void WarnIgnored(std::string_view rest, const char* ignored, std::string_view subject = {});
   void ReportLabel();
   // LineText begins with the operand word that gave value.
   void ReportOperand(std::string_view value, const Instruction* instruction);
@@ -135,10 +175,14 @@ class Compiler {
   // The source line being worked on (0-based), for diagnostics and hard
   // errors; -1 outside the passes.
   int lineIndex_ = -1;
+  // The word the current step is about, a view of the upper-cased source:
+  // messages point at it.
+  std::string_view focus_;
+  // The operand word as the line holds it, upper-cased.
+  std::string_view operandWord_;
   // The value text of the last symbol operand, which CommWord1 returns.
   std::string valueText_;
   bool operandIsSymbol_ = false;
-  std::string operandSymbolName_;
   SymbolOperand operandSymbol_{};
 };
 

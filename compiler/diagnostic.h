@@ -1,14 +1,39 @@
+// What a run says about the source: errors, warnings and their notes, each
+// with the line and word it is about.
 #pragma once
 
-#include <string>
+#include <cstdint>
+#include <vector>
+
+#include "message.h"
 
 namespace zolt {
 
-// Why a line was marked in error: for the people reading the command line's
-// messages or the window's details, never written to the listing.
+enum class Severity : std::uint8_t {
+  Fatal,    // the run stopped here (a hard error)
+  Error,    // the line is marked in error and counted
+  Warning,  // legal but probably not meant; changes no output
+  Note,     // where a related thing stands
+};
+
+// Where a message points. The column counts characters (a valid UTF-8
+// sequence is one, any other byte one); start and length give the word's
+// bytes on the line as read, for editors that underline it.
+struct Location {
+  int line = 0;              // 1-based; 0 when the message belongs to no line
+  std::uint32_t column = 0;  // 1-based; 0 for the line as a whole
+  std::uint32_t start = 0;
+  std::uint32_t length = 0;
+
+  friend bool operator==(const Location&, const Location&) = default;
+};
+
 struct Diagnostic {
-  int line;  // 1-based source line
-  std::string cause;
+  Severity severity = Severity::Error;
+  Location where;
+  Message message;
+  // Related places, each a Note, shown right after this diagnostic.
+  std::vector<Diagnostic> notes;
 
   friend bool operator==(const Diagnostic&, const Diagnostic&) = default;
 };

@@ -1,3 +1,4 @@
+// Writing a line's words and text to the listing and the object file.
 #include "checked16.h"
 #include "compiler.h"
 #include "listing_format.h"
@@ -35,7 +36,7 @@ void Compiler::EndOfLine(Channels& channels) {
   if (ErrorFlag != 1) return;
   AppendErrorLine(channels.Output(Channel::Listing));
   channels.LinesAdded();
-  ErrorCount = Add16(ErrorCount, 1, "more than 32767 lines are in error");
+  ErrorCount = Add16(ErrorCount, 1, N_("more than 32767 lines are in error"));
 }
 
 }  // namespace zolt

@@ -1,58 +1,97 @@
+// The one encoder: an instruction line's words from its row of the table.
 #include "checked16.h"
 #include "compiler.h"
 #include "hard_error.h"
 #include "numbers.h"
+#include "quote.h"
 
 namespace zolt {
+namespace {
+
+// An operand's range as the user writes it: a scaled operand in its units.
+std::string Bound(const Instruction& instruction, std::int32_t value) {
+  if (instruction.operand != OperandKind::Scaled) return std::to_string(value);
+  return ValueText(static_cast<float>(value) / static_cast<float>(kScale));
+}
+
+Message NoOperand(const Instruction& instruction) {
+  const std::string low = Bound(instruction, instruction.low);
+  const std::string high = Bound(instruction, instruction.high);
+  const std::string mnemonic(instruction.mnemonic);
+  if (instruction.operand == OperandKind::Relative) {
+    return Message("%s has no operand; write a label, or a distance from %s to %s", mnemonic, low,
+                   high);
+  }
+  return Message("%s has no operand; write one from %s to %s", mnemonic, low, high);
+}
+
+}  // namespace
 
 void Compiler::Encode(const Instruction& instruction) {
   // Address moves first, so a relative operand counts from the next word.
   Advance(instruction.words);
   CodeWord = Pattern16(instruction.prefix);
-  // END's word is written by the driver as it finishes, not by the emission step.
-  if (instruction.operand == OperandKind::End) return;
+  if (instruction.operand == OperandKind::None || instruction.operand == OperandKind::End) {
+    CutWord1();
+    WarnIgnored(LineText, N_("%s is ignored; %s takes no operand"), instruction.mnemonic);
+    // END's word is written by the driver as it finishes, not by the emission step.
+    if (instruction.operand == OperandKind::None) WordCount = 1;
+    return;
+  }
   WordCount = 1;
-  if (instruction.operand == OperandKind::None) return;
   CutWord1();
-  RequireWord(Word1, " has no operand");
+  RequireWord([&instruction] { return NoOperand(instruction); });
   Word2 = CommWord1(LineText);
   if (Observer != nullptr) ReportOperand(Word2, &instruction);
-  Value = instruction.operand == OperandKind::Scaled ? ToScaledInteger(Word2, OperandSymbol())
-                                                     : ToInteger(Word2, OperandSymbol());
-  Clamp(instruction.low, instruction.high, Word1, "operand", Word2,
-        instruction.operand == OperandKind::Relative);
+  Value = instruction.operand == OperandKind::Scaled ? ToScaledInteger(Word2, OperandWritten())
+                                                     : ToInteger(Word2, OperandWritten());
+  const bool target = instruction.operand == OperandKind::Relative && operandIsSymbol_;
+  Clamp(instruction.low, instruction.high, Word1, target ? Field::Target : Field::Operand);
   switch (instruction.form) {
     case FieldForm::Direct:
       CodeWord = Pattern16(instruction.prefix + static_cast<std::uint32_t>(Value));
       break;
     case FieldForm::SignMagnitude:
-      if (Value < 0) Value = -Value + 1024;
+      if (Value < 0) Value = -Value + SignBit(instruction);
       CodeWord = Pattern16(instruction.prefix + static_cast<std::uint32_t>(Value));
       break;
     case FieldForm::SecondWord:
       if (Value > 32767) Value -= 65536;
-      CodeWord2 = ToInt16(Value, "operand outside the 16-bit field");
+      CodeWord2 = ToInt16(Value, N_("the operand lies outside the 16-bit field"));
       WordCount = 2;
       break;
   }
+  WarnIgnored(LineText.substr(operandWord_.size()),
+              N_("%s after the operand is ignored; a comment begins with ';'"));
 }
 
-void Compiler::Clamp(std::int32_t low, std::int32_t high, std::string_view subject,
-                     std::string_view field, std::string_view text, bool relative) {
+void Compiler::Clamp(std::int32_t low, std::int32_t high, std::string_view subject, Field field) {
   const std::int32_t bound = Value > high ? high : Value < low ? low : Value;
   if (bound == Value) return;
-  const SymbolOperand* symbol = OperandSymbol();
-  std::string cause(subject);
-  if (symbol != nullptr && relative) {
-    cause.append(" target '").append(symbol->name).append("' is ");
-    cause.append(std::to_string(Value)).append(" words away");
-  } else {
-    cause.append(" ").append(field).append(" ").append(Quoted(text, symbol));
-    cause.append(" gives ").append(std::to_string(Value));
+  focus_ = operandWord_;
+  const std::string value = std::to_string(Value);
+  const std::string lowText = std::to_string(low);
+  const std::string highText = std::to_string(high);
+  const std::string used = std::to_string(bound);
+  const std::string quoted = Quoted(OperandWritten());
+  switch (field) {
+    case Field::Target:
+      SoftError(Message("%s target %s is %s words away, outside %s to %s; %s used", subject,
+                        Quote(operandSymbol_.name), value, lowText, highText, used));
+      break;
+    case Field::Operand:
+      SoftError(Message("%s operand %s gives %s, outside %s to %s; %s used", subject, quoted, value,
+                        lowText, highText, used));
+      break;
+    case Field::Count:
+      SoftError(Message("BOUT count %s gives %s, outside %s to %s; %s used", quoted, value, lowText,
+                        highText, used));
+      break;
+    case Field::Data:
+      SoftError(Message("BOUT data %s gives %s, outside %s to %s; %s used", quoted, value, lowText,
+                        highText, used));
+      break;
   }
-  cause.append(", outside ").append(std::to_string(low)).append(" to ");
-  cause.append(std::to_string(high)).append("; ").append(std::to_string(bound)).append(" used");
-  SoftError(cause);
   Value = bound;
 }
 

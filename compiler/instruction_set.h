@@ -1,5 +1,8 @@
+// The controller's instruction set: one row per mnemonic, read by the
+// encoder and, in reverse, by the disassembler.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -26,12 +29,24 @@ enum class FieldForm : std::uint8_t {
 struct Instruction {
   std::string_view mnemonic;
   std::uint16_t prefix;
+  // The bits of the first word that hold the operand; the others are the
+  // prefix, which selects the row when a word is read back.
+  std::uint16_t field;
   std::int16_t words;
   OperandKind operand;
   FieldForm form;
   std::int32_t low;  // accepted operand values, after scaling
   std::int32_t high;
+  // The operand is where the program goes on: a word address, or for a
+  // relative operand its distance from the next word.
+  bool jumps;
 };
+
+// The sign of a sign-magnitude field: its top bit; the bits below it hold
+// the magnitude.
+constexpr std::uint16_t SignBit(const Instruction& row) {
+  return std::bit_floor(row.field);
+}
 
 // The row for a first word that is exactly a mnemonic, or nullptr.
 const Instruction* FindInstruction(std::string_view word);

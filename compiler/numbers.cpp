@@ -1,12 +1,17 @@
+// Reading, rounding and writing the language's numbers.
 #include "numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
 
+#include "channels.h"
 #include "hard_error.h"
+#include "quote.h"
+#include "text.h"
 
 namespace zolt {
 namespace {
@@ -21,20 +26,49 @@ int HexDigit(char c) {
   return -1;
 }
 
-[[noreturn]] void NotANumber(std::string_view text) {
-  throw HardError("'" + std::string(text) + "' is not a number");
+// Why a word that starts like a number is none, with how to write it.
+Message NotANumberMessage(std::string_view text, const Written& written) {
+  const std::string quoted = Quoted(written);
+  if (text.starts_with("0X") && text.size() > 2) {
+    return Message("%s is not a number; hexadecimal is written with &H, as in &H%s", quoted,
+                   written.word.substr(2));
+  }
+  if (text.size() > 1 && text.back() == 'H' &&
+      std::all_of(text.begin(), text.end() - 1, [](char c) { return HexDigit(c) >= 0; })) {
+    return Message("%s is not a number; hexadecimal is written with &H, as in &H%s", quoted,
+                   written.word.substr(0, written.word.size() - 1));
+  }
+  if (text.find(';') != std::string_view::npos) {
+    return Message("%s is not a number; a comment begins with ';' after a blank", quoted);
+  }
+  if (const std::optional<OtherBlank> blank = FindOtherBlank(text)) {
+    if (blank->code == 0x3000) {
+      return Message(
+          "%s is not a number; a full-width space (U+3000) stands in it, and only spaces and "
+          "tabs separate words",
+          quoted);
+    }
+    return Message(
+        "%s is not a number; the blank U+%s stands in it, and only spaces and tabs separate words",
+        quoted, HexDigits(blank->code, 4));
+  }
+  return Message("%s is not a number; numbers are written as 12, -1.5, 2E3 or &HFF", quoted);
 }
 
-[[noreturn]] void OutOfRange(std::string_view text, const SymbolOperand* symbol = nullptr) {
-  throw HardError(Quoted(text, symbol) + " is too large");
+[[noreturn]] void NotANumber(std::string_view text, const Written& written) {
+  throw HardError(NotANumberMessage(text, written));
 }
 
-double ParseHex(std::string_view text, std::string_view digits) {
-  if (digits.empty() || digits.size() > 8) NotANumber(text);
+[[noreturn]] void OutOfRange(const Written& written) {
+  throw HardError(Message("%s is too large", Quoted(written)));
+}
+
+double ParseHex(std::string_view text, std::string_view digits, const Written& written) {
+  if (digits.empty() || digits.size() > 8) NotANumber(text, written);
   std::uint32_t value = 0;
   for (char c : digits) {
     const int digit = HexDigit(c);
-    if (digit < 0) NotANumber(text);
+    if (digit < 0) NotANumber(text, written);
     value = value * 16 + static_cast<std::uint32_t>(digit);
   }
   return value;
@@ -45,6 +79,7 @@ double ParseHex(std::string_view text, std::string_view digits) {
 // none of which the language has.
 struct Decimal {
   std::string_view text{};
+  Written written{};
   bool negative = false;
   // The digits and what follows them, without the sign: what from_chars reads.
   std::string_view unsignedText{};
@@ -55,21 +90,24 @@ struct Decimal {
   bool atLeastOne = false;
 };
 
-// Adds a digit to a count that stops growing where no number could reach.
-int SaturatingDigits(int count, char digit) {
-  constexpr int kFar = 100000;
-  return count > kFar ? count : count * 10 + (digit - '0');
+// Adds a digit to an exponent that stops growing far beyond any number of
+// digits a source can hold, so that a sum with a digit count never wraps.
+std::int64_t SaturatingDigits(std::int64_t exponent, char digit) {
+  constexpr std::int64_t kFar = std::int64_t{1} << 40;
+  static_assert(kLargestSource < kFar);
+  return exponent > kFar ? exponent : exponent * 10 + (digit - '0');
 }
 
-Decimal ReadDecimal(std::string_view text) {
+Decimal ReadDecimal(std::string_view text, const Written& written) {
   Decimal number;
   number.text = text;
+  number.written = written;
   std::size_t i = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) number.negative = text[i++] == '-';
   number.unsignedText = text.substr(i);
-  int digits = 0;
-  int wholeDigits = 0;
-  int firstNonZero = -1;
+  std::int64_t digits = 0;
+  std::int64_t wholeDigits = 0;
+  std::int64_t firstNonZero = -1;
   const auto digitsFrom = [&] {
     for (; i < text.size() && IsDigit(text[i]); ++i, ++digits) {
       if (firstNonZero < 0 && text[i] != '0') firstNonZero = digits;
@@ -81,18 +119,18 @@ Decimal ReadDecimal(std::string_view text) {
     ++i;
     digitsFrom();
   }
-  if (digits == 0) NotANumber(text);
-  int exponent = 0;
+  if (digits == 0) NotANumber(text, written);
+  std::int64_t exponent = 0;
   if (i < text.size() && text[i] == 'E') {
     ++i;
     bool negativeExponent = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
     const std::size_t exponentDigits = i;
     for (; i < text.size() && IsDigit(text[i]); ++i) exponent = SaturatingDigits(exponent, text[i]);
-    if (i == exponentDigits) NotANumber(text);
+    if (i == exponentDigits) NotANumber(text, written);
     if (negativeExponent) exponent = -exponent;
   }
-  if (i != text.size()) NotANumber(text);
+  if (i != text.size()) NotANumber(text, written);
   number.plainDigits =
       number.unsignedText.size() == static_cast<std::size_t>(digits) && digits <= 15;
   number.atLeastOne = firstNonZero >= 0 && wholeDigits - 1 - firstNonZero + exponent >= 0;
@@ -115,10 +153,10 @@ T Convert(const Decimal& number) {
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
                                               std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
-      if (number.atLeastOne) OutOfRange(number.text);
+      if (number.atLeastOne) OutOfRange(number.written);
       value = 0;
     } else if (error != std::errc() || end != digits.data() + digits.size()) {
-      NotANumber(number.text);
+      NotANumber(number.text, number.written);
     }
   }
   return number.negative ? -value : value;
@@ -150,47 +188,54 @@ double RoundHalfEven(double value) {
   return nearest;
 }
 
-std::int32_t RoundToInt32(double value, std::string_view text, const SymbolOperand* symbol) {
+std::int32_t RoundToInt32(double value, const Written& written) {
   const double rounded = RoundHalfEven(value);
   if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
         rounded <= std::numeric_limits<std::int32_t>::max())) {
-    OutOfRange(text, symbol);
+    OutOfRange(written);
   }
   return static_cast<std::int32_t>(rounded);
 }
 
+double ParseNumber(std::string_view text, const Written& written) {
+  if (IsHex(text)) return ParseHex(text, text.substr(2), written);
+  return Convert<double>(ReadDecimal(text, written));
+}
+
 }  // namespace
+
+bool LooksLikeLiteral(std::string_view word) {
+  return !word.empty() && ((word[0] >= '0' && word[0] <= '9') || word[0] == '-' || IsHex(word));
+}
+
+bool StartsLikeNumber(std::string_view word) {
+  return !word.empty() && ((word[0] >= '0' && word[0] <= '9') || word[0] == '-' || word[0] == '+' ||
+                           word[0] == '.' || IsHex(word));
+}
 
 // A symbol's value text is no number the user wrote: messages name the
 // symbol and the value it holds instead.
-std::string Quoted(std::string_view text, const SymbolOperand* symbol) {
-  std::string quoted(1, '\'');
-  if (symbol == nullptr) return quoted.append(text).append("'");
-  return quoted.append(symbol->name).append("' (").append(ExactText(symbol->value)).append(")");
+std::string Quoted(const Written& written) {
+  if (written.symbol == nullptr) return Quote(written.word);
+  return Quote(written.symbol->name) + " (" + ExactText(written.symbol->value) + ")";
 }
 
-void RequireNumber(std::string_view text) {
+void RequireNumber(std::string_view text, const Written& written) {
   if (IsHex(text)) {
-    ParseHex(text, text.substr(2));
+    ParseHex(text, text.substr(2), written);
   } else {
-    ReadDecimal(text);
+    ReadDecimal(text, written);
   }
 }
 
-double ParseNumber(std::string_view text) {
-  if (IsHex(text)) return ParseHex(text, text.substr(2));
-  return Convert<double>(ReadDecimal(text));
-}
-
-std::int32_t ToInteger(std::string_view text, const SymbolOperand* symbol) {
+std::int32_t ToInteger(std::string_view text, const Written& written) {
   if (const std::optional<std::int64_t> value = PlainInteger(text)) {
     return static_cast<std::int32_t>(*value);
   }
-  return RoundToInt32(ParseNumber(text), text, symbol);
+  return RoundToInt32(ParseNumber(text, written), written);
 }
 
-std::int32_t ToScaledInteger(std::string_view text, const SymbolOperand* symbol) {
-  constexpr std::int64_t kScale = 10000;
+std::int32_t ToScaledInteger(std::string_view text, const Written& written) {
   if (const std::optional<std::int64_t> value = PlainInteger(text)) {
     const std::int64_t scaled = *value * kScale;
     if (scaled >= std::numeric_limits<std::int32_t>::min() &&
@@ -198,12 +243,12 @@ std::int32_t ToScaledInteger(std::string_view text, const SymbolOperand* symbol)
       return static_cast<std::int32_t>(scaled);
     }
   }
-  return RoundToInt32(ParseNumber(text) * static_cast<double>(kScale), text, symbol);
+  return RoundToInt32(ParseNumber(text, written) * static_cast<double>(kScale), written);
 }
 
-float ToSingle(std::string_view text) {
-  if (IsHex(text)) return static_cast<float>(ParseHex(text, text.substr(2)));
-  return Convert<float>(ReadDecimal(text));
+float ToSingle(std::string_view text, const Written& written) {
+  if (IsHex(text)) return static_cast<float>(ParseHex(text, text.substr(2), written));
+  return Convert<float>(ReadDecimal(text, written));
 }
 
 namespace {

@@ -1,3 +1,4 @@
+// The one sequence of a run, shared by every front end.
 #include "run.h"
 
 #include <exception>
@@ -17,14 +18,13 @@ RunOutcome Run(Compiler& compiler, Channels& channels, const std::string& path) 
     outcome.caption = compiler.Compile(channels);
     outcome.completed = true;
   } catch (const HardError& error) {
-    outcome.cause = error.what();
-    outcome.line = error.Line();
+    outcome.failure = error.Failure();
   } catch (const std::bad_alloc&) {
-    outcome.cause = "there is not enough memory for this source";
+    outcome.failure = HardError(Message("there is not enough memory for this source")).Failure();
   } catch (const std::exception& error) {
-    // A failure of the system underneath (the file system, the library):
+    // A failure of the system underneath (the library, the C++ runtime):
     // the run ends like any other failed run, and the next one goes on.
-    outcome.cause = error.what();
+    outcome.failure = HardError(Message("the run failed: %s", error.what())).Failure();
   }
   if (!outcome.completed) channels.CloseAllAfterFailure();
   return outcome;

@@ -1,6 +1,7 @@
+// A whole run, as every front end starts it: read, compile, close, and the
+// failure path.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "channels.h"
@@ -8,22 +9,22 @@
 
 namespace zolt {
 
-// How one run ended: completed with the status caption, or failed with the
-// cause the front end shows under "文件不能打开!" (and the source line, when
-// the failure belongs to one).
+// How one run ended: completed with the status caption, or failed with a
+// fatal diagnostic (at its line and word when it belongs to one), which the
+// window shows under "文件不能打开!".
 struct RunOutcome {
   bool completed = false;
   std::string caption;
-  std::string cause;
-  std::optional<int> line;
+  Diagnostic failure;
 
   friend bool operator==(const RunOutcome&, const RunOutcome&) = default;
 };
 
 // A whole run, as every front end starts it: reads the source at path into
 // the context, compiles it and closes every channel; on a hard error closes
-// every channel after the failure, keeping what was written before it. The
-// lines in error of a completed run stand in compiler.Diagnostics.
+// every channel after the failure, keeping what was written before it. What
+// the run said about its lines, before a failure too, stands in
+// compiler.Diagnostics.
 RunOutcome Run(Compiler& compiler, Channels& channels, const std::string& path);
 
 // A run held in memory, and the bytes of both output files it wrote.

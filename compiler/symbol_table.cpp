@@ -1,3 +1,4 @@
+// The symbol table's entries and the index that finds a name's first one.
 #include "symbol_table.h"
 
 #include "checked16.h"
@@ -22,14 +23,25 @@ std::size_t SymbolTable::IndexPlace(std::string_view name) const {
   return place;
 }
 
-void SymbolTable::Define(std::string_view name, float value) {
-  if (labelCount_ >= kSize) throw HardError("symbol table is full (513 entries)");
+std::optional<int> SymbolTable::Define(std::string_view name, float value, int line) {
+  if (labelCount_ >= kSize) {
+    throw HardError(Message(
+        "the symbol table is full: it holds 513 entries, one for each EQU name and two for each "
+        "label"));
+  }
   const auto entry = static_cast<std::size_t>(labelCount_);
   labelNames_[entry] = name;
   labelValues_[entry] = value;
+  labelLines_[entry] = line;
   const std::size_t place = IndexPlace(name);
-  if (firstIndex_[place] == kFree) firstIndex_[place] = labelCount_;
-  labelCount_ = Add16(labelCount_, 1, "symbol count passes 32767");
+  std::optional<int> earlier;
+  if (firstIndex_[place] == kFree) {
+    firstIndex_[place] = labelCount_;
+  } else {
+    earlier = labelLines_[static_cast<std::size_t>(firstIndex_[place])];
+  }
+  labelCount_ = Add16(labelCount_, 1, N_("the symbol count passes 32767"));
+  return earlier;
 }
 
 std::optional<float> SymbolTable::Find(std::string_view name) const {

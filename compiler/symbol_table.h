@@ -1,3 +1,4 @@
+// The symbol table: labels and EQU names with their values.
 #pragma once
 
 #include <array>
@@ -23,8 +24,10 @@ class SymbolTable {
   // Starts a run's table afresh (LabelCount := 0).
   void Reset();
 
-  // Enters a symbol at LabelCount; the table being full is a hard error.
-  void Define(std::string_view name, float value);
+  // Enters a symbol at LabelCount, defined on a 1-based source line; the
+  // table being full is a hard error. Returns the line of the name's first
+  // entry when this is not the first.
+  std::optional<int> Define(std::string_view name, float value, int line);
 
   // The value of the first entry below LabelCount with exactly this name.
   std::optional<float> Find(std::string_view name) const;
@@ -41,6 +44,7 @@ class SymbolTable {
 
   std::array<std::string, kSize> labelNames_;
   std::array<float, kSize> labelValues_{};
+  std::array<int, kSize> labelLines_{};
   std::int16_t labelCount_ = 0;
   std::array<std::int16_t, kIndexSize> firstIndex_;
 };

@@ -1,5 +1,8 @@
+// Source text as bytes: blanks and words, upper case, lines, and the
+// characters of paths.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -70,9 +73,29 @@ inline bool IsPathSeparator(char c) {
 #endif
 }
 
-// The path with its last three characters removed, counting UTF-8 characters,
-// not bytes, so a Chinese file name loses whole characters; a byte outside a
-// valid sequence counts as one character.
+// The length in bytes of the character that starts at text[at]: a whole,
+// valid UTF-8 sequence (no overlong form, no encoded surrogate, nothing past
+// U+10FFFF), or else the one byte, so that a stray byte never swallows the
+// bytes after it (a path separator among them).
+std::size_t CharacterLength(std::string_view text, std::size_t at);
+
+// The code point of a whole, valid UTF-8 sequence (one that CharacterLength
+// measured); a single byte stands for itself.
+char32_t CodePointOf(std::string_view character);
+
+// A blank that is not a space or a tab: the full-width space of Chinese input
+// methods, a no-break space and their kin. It looks like a blank in an
+// editor, but the language takes it as part of a word.
+struct OtherBlank {
+  std::size_t at;  // its first byte
+  std::size_t length;
+  char32_t code;
+};
+std::optional<OtherBlank> FindOtherBlank(std::string_view text);
+
+// The path with its last three characters removed, counting characters as
+// CharacterLength does, not bytes, so a Chinese file name loses whole
+// characters.
 std::string DropLastThreeCharacters(const std::string& path);
 
 // How many characters, counted the same way, the path's file name has.

@@ -1,15 +1,21 @@
+// Taking words off a line: the first word, and an operand with its value.
 #include "compiler.h"
 #include "hard_error.h"
 #include "numbers.h"
+#include "quote.h"
 #include "text.h"
 
 namespace zolt {
 namespace {
 
-// A word that starts like a number is taken as written; the conversion that
-// follows decides whether it really is one.
-bool LooksLikeLiteral(std::string_view word) {
-  return (word[0] >= '0' && word[0] <= '9') || word[0] == '-' || word.starts_with("&H");
+// A name written the way other assemblers write hexadecimal ($1F), which
+// this language writes &H1F.
+bool LooksLikeOtherHex(std::string_view word) {
+  if (word.size() < 2 || word[0] != '$') return false;
+  for (const char c : word.substr(1)) {
+    if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -18,24 +24,33 @@ std::string_view Compiler::CommWord(std::string_view& text) {
   const std::size_t first = FindNonBlank(text);
   if (first == text.size()) {
     text = {};
-    throw HardError("a word is missing: nothing but blanks is left on the line");
+    throw HardError(Message("a word is missing: nothing but blanks is left on the line"));
   }
   text.remove_prefix(first);
-  return text.substr(0, FindBlank(text, 1));
+  focus_ = text.substr(0, FindBlank(text, 1));
+  return focus_;
 }
 
 std::string_view Compiler::CommWord1(std::string_view& text) {
   const std::string_view word = CommWord(text);
+  operandWord_ = word;
   operandIsSymbol_ = false;
   if (LooksLikeLiteral(word)) return word;
   const std::optional<float> value = Symbols.Find(word);
   if (!value) {
-    SoftError(Quoted(word, nullptr) + " is not a defined symbol; 0 used");
+    const std::string quoted = Quote(Original(word));
+    if (LooksLikeOtherHex(word)) {
+      SoftError(
+          Message("%s is not a defined symbol; 0 used; hexadecimal is written with &H, as in "
+                  "&H%s",
+                  quoted, Original(word.substr(1))));
+    } else {
+      SoftError(Message("%s is not a defined symbol; 0 used", quoted));
+    }
     return "0";
   }
   operandIsSymbol_ = true;
-  operandSymbolName_ = word;
-  operandSymbol_ = {operandSymbolName_, *value};
+  operandSymbol_ = {Original(word), *value};
   const Instruction* instruction = FindInstruction(Word1);
   if (instruction != nullptr && instruction->operand == OperandKind::Relative) {
     valueText_ = ValueText(*value - static_cast<float>(Address));

@@ -13,10 +13,14 @@
 //   transcript    lines "$ zoltasm ARGS..." run in a folder that holds FILE,
 //                 each followed by what zoltasm writes to its terminal.
 // In a block, → stands for a tab; zoltasm runs in a scratch folder, whose
-// path the guide writes as /home/user. Line ends are not compared. A fenced
+// path the guide writes as /home/user, and speaks the language of the guide's
+// part the quote stands in: Chinese under "## 中文", English elsewhere (the
+// Chinese locale is looked up in the folder LOCPATH names). Line ends are not compared. A fenced
 // block that looks like a listing, an object file or a transcript without a
 // marker is an error: every quote is checked.
 //   node docs/check-guide.js ZOLTASM GUIDE...
+// With ZOLT_UPDATE_GUIDE=1 in the environment, the quotes that differ are
+// rewritten from what zoltasm gives; review them with git diff.
 
 const fs = require('fs');
 const os = require('os');
@@ -45,7 +49,7 @@ function fencedBlocks(lines) {
     const indent = fence[1].length;
     let j = i + 1;
     while (j < lines.length && !/^\s*```\s*$/.test(lines[j])) ++j;
-    blocks.push({ start: i, text: lines.slice(i + 1, j).map((l) => l.slice(indent)) });
+    blocks.push({ start: i, end: j, indent, text: lines.slice(i + 1, j).map((l) => l.slice(indent)) });
     i = j;
   }
   return blocks;
@@ -67,11 +71,12 @@ function scratchWith(file) {
 
 // Runs zoltasm with its standard output and error in one file, in the order
 // it writes them, as a terminal shows them.
-function run(zoltasm, args, scratch) {
+function run(zoltasm, args, scratch, lang) {
   const terminal = path.join(scratch, '.terminal');
   const fd = fs.openSync(terminal, 'w');
+  const env = { ...process.env, LANG: lang, LC_ALL: '', LC_MESSAGES: '', LANGUAGE: '' };
   try {
-    spawnSync(zoltasm, args, { cwd: scratch, stdio: ['ignore', fd, fd] });
+    spawnSync(zoltasm, args, { cwd: scratch, stdio: ['ignore', fd, fd], env });
   } finally {
     fs.closeSync(fd);
   }
@@ -84,7 +89,7 @@ function outputOf(zoltasm, file, extension) {
   const scratch = scratchWith(file);
   try {
     const source = path.basename(file);
-    run(zoltasm, [source], scratch);
+    run(zoltasm, [source], scratch, 'C');
     const output = path.join(scratch, source.slice(0, -3) + extension);
     return asQuoted(fs.existsSync(output) ? fs.readFileSync(output, 'utf8') : '', scratch);
   } finally {
@@ -94,7 +99,7 @@ function outputOf(zoltasm, file, extension) {
 
 // The transcript as zoltasm gives it: each "$ zoltasm" line of the quote,
 // followed by the output of running it.
-function transcriptOf(zoltasm, file, quoted) {
+function transcriptOf(zoltasm, file, quoted, lang) {
   const scratch = scratchWith(file);
   try {
     const lines = [];
@@ -106,7 +111,7 @@ function transcriptOf(zoltasm, file, quoted) {
         lines.push(`(only zoltasm is run, not ${command})`);
         continue;
       }
-      lines.push(...asQuoted(run(zoltasm, args, scratch), scratch));
+      lines.push(...asQuoted(run(zoltasm, args, scratch, lang), scratch));
     }
     return lines;
   } finally {
@@ -114,7 +119,7 @@ function transcriptOf(zoltasm, file, quoted) {
   }
 }
 
-function expected(zoltasm, file, kind, quoted) {
+function expected(zoltasm, file, kind, quoted, lang) {
   switch (kind) {
     case 'source':
       return asQuoted(fs.readFileSync(path.join(root, file), 'utf8'), FOLDER);
@@ -125,25 +130,34 @@ function expected(zoltasm, file, kind, quoted) {
     case 'object':
       return outputOf(zoltasm, file, 'obj');
     default:
-      return transcriptOf(zoltasm, file, quoted);
+      return transcriptOf(zoltasm, file, quoted, lang);
   }
 }
 
+const UPDATE = process.env.ZOLT_UPDATE_GUIDE === '1';
+
+// Whether the quote is what zoltasm gives; in update mode a differing quote is
+// left for the caller to rewrite.
 function compare(where, quoted, actual) {
   const length = Math.max(quoted.length, actual.length);
   for (let i = 0; i < length; ++i) {
     if (quoted[i] !== actual[i]) {
+      if (UPDATE) return false;
       fail(`${where}, line ${i + 1} of the block:\n  guide:   ${JSON.stringify(quoted[i] ?? '(nothing)')}\n  zoltasm: ${JSON.stringify(actual[i] ?? '(nothing)')}`);
-      return;
+      return true;
     }
   }
+  return true;
 }
 
 function checkGuide(zoltasm, guide) {
   const lines = fs.readFileSync(guide, 'utf8').split('\n');
   const blocks = fencedBlocks(lines);
   const marked = new Set();
+  const rewrites = [];
+  let lang = 'C';
   lines.forEach((line, index) => {
+    if (line.startsWith('## ')) lang = line === '## 中文' ? 'zh_CN.UTF-8' : 'C';
     const m = MARKER.exec(line.trim());
     if (!m) return;
     const [, file, kind] = m;
@@ -155,8 +169,13 @@ function checkGuide(zoltasm, guide) {
     if (!fs.existsSync(path.join(root, file))) return fail(`${where}: no such file`);
     if (!block || between.some((l) => l.trim() !== '')) return fail(`${where}: no fenced block follows the marker`);
     marked.add(block);
-    compare(where, block.text, expected(zoltasm, file, kind, block.text));
+    const actual = expected(zoltasm, file, kind, block.text, lang);
+    if (!compare(where, block.text, actual)) rewrites.push({ block, actual });
   });
+  for (const { block, actual } of rewrites.reverse()) {
+    lines.splice(block.start + 1, block.end - block.start - 1, ...actual.map((l) => ' '.repeat(block.indent) + l));
+  }
+  if (rewrites.length > 0) fs.writeFileSync(guide, lines.join('\n'));
   // Every block that quotes zoltasm's output must be one of the checked ones.
   for (const block of blocks) {
     if (!marked.has(block) && OUTPUT_LIKE.test(block.text[0] ?? '')) {
@@ -167,6 +186,13 @@ function checkGuide(zoltasm, guide) {
 }
 
 const [zoltasm, ...guides] = process.argv.slice(2);
+if (process.env.LOCPATH) process.env.LOCPATH = path.resolve(process.env.LOCPATH);
+// The Chinese quotes mean nothing if zoltasm cannot speak Chinese here.
+const help = (lang) => spawnSync(zoltasm, ['--help'], { env: { ...process.env, LANG: lang, LC_ALL: '', LANGUAGE: '' } }).stdout.toString();
+if (help('zh_CN.UTF-8') === help('C')) {
+  console.error('zoltasm answers in English under zh_CN.UTF-8: name a folder holding that locale in LOCPATH');
+  process.exit(1);
+}
 let quotes = 0;
 for (const guide of guides) quotes += checkGuide(path.resolve(zoltasm), guide);
 for (const message of failures) console.error(message);

@@ -1,3 +1,4 @@
+// The channels of a run on disk.
 #include "file_channels.h"
 
 #include <cerrno>
@@ -6,6 +7,7 @@
 
 #include "file_system.h"
 #include "hard_error.h"
+#include "quote.h"
 
 namespace zolt {
 namespace {
@@ -18,6 +20,10 @@ constexpr std::size_t kChunkSize = 1 << 16;
 
 std::string Reason() {
   return std::strerror(errno);
+}
+
+[[noreturn]] void TooLarge(const std::string& path) {
+  throw HardError(Message("cannot read %s: it is larger than 256 MiB", QuotePath(path)));
 }
 
 // The path with its symbolic links followed as text, so that a link to a
@@ -56,14 +62,22 @@ FileChannels::~FileChannels() {
 }
 
 std::string FileChannels::FullPath(const std::string& path) const {
-  if (path.empty()) throw HardError("no source is named: the path is empty");
+  if (path.empty()) throw HardError(Message("no source is named: the path is empty"));
   const fs::path given = PathFromUtf8(path);
   // Made absolute as text: "." parts and doubled separators go, ".." stays,
   // since a link may stand before it.
-  fs::path full = given.is_absolute() ? fs::path() : fs::current_path();
+  fs::path full;
+  if (!given.is_absolute()) {
+    std::error_code error;
+    full = fs::current_path(error);
+    if (error) throw HardError(Message("cannot find the working folder: %s", error.message()));
+  }
   for (const fs::path& part : given) {
     if (!part.empty() && part != ".") full /= part;
   }
+  // Windows takes forward slashes too; the run names the file with the
+  // system's own separators whatever the user typed, as the dialog does.
+  full.make_preferred();
   return Utf8FromPath(full);
 }
 
@@ -71,17 +85,20 @@ std::string FileChannels::ReadAll(const std::string& path) {
   const fs::path native = PathFromUtf8(path);
   std::error_code ignored;
   if (fs::is_directory(native, ignored)) {
-    throw HardError("cannot read '" + path + "': it is a directory");
+    throw HardError(Message("cannot read %s: it is a directory", QuotePath(path)));
   }
   std::FILE* file = OpenFile(native, false);
-  if (file == nullptr) throw HardError("cannot open '" + path + "': " + Reason());
+  if (file == nullptr) throw HardError(Message("cannot open %s: %s", QuotePath(path), Reason()));
   const FileKind kind = KindOf(file);
-  std::string refusal;
-  if (!kind.regular) refusal = "it is not a regular file but a device, a pipe or a socket";
-  if (kind.size > kLargestSource) refusal = "it is larger than 256 MiB";
-  if (!refusal.empty()) {
+  if (!kind.regular || kind.size > kLargestSource) {
     std::fclose(file);
-    throw HardError("cannot read '" + path + "': " + refusal);
+    if (!kind.regular) {
+      throw HardError(
+          Message("cannot read %s: it is not a regular file but a device, a pipe or a "
+                  "socket",
+                  QuotePath(path)));
+    }
+    TooLarge(path);
   }
   // Read straight into one string of the file's size (one byte more, to see
   // the end at once); a file that grows meanwhile, or has no size to tell,
@@ -97,9 +114,8 @@ std::string FileChannels::ReadAll(const std::string& path) {
   const bool failed = std::ferror(file) != 0;
   const std::string reason = failed ? Reason() : std::string();
   std::fclose(file);
-  if (failed) throw HardError("cannot read '" + path + "': " + reason);
-  if (size > kLargestSource)
-    throw HardError("cannot read '" + path + "': it is larger than 256 MiB");
+  if (failed) throw HardError(Message("cannot read %s: %s", QuotePath(path), reason));
+  if (size > kLargestSource) TooLarge(path);
   sourcePath_ = path;
   return bytes;
 }
@@ -109,16 +125,23 @@ void FileChannels::CheckOutputs(const std::string& listing, const std::string& o
   for (const std::string& path : {listing, object}) {
     const fs::path native = PathFromUtf8(path);
     if (OneFile(native, source)) {
-      throw HardError("the output file '" + path + "' would overwrite the source");
+      throw HardError(Message("the output file %s would overwrite the source", QuotePath(path)));
     }
     std::error_code ignored;
     if (IsSpecialFile(native) || fs::is_directory(native, ignored)) {
-      throw HardError("the output file '" + path + "' is not a regular file");
+      throw HardError(Message("the output file %s is not a regular file", QuotePath(path)));
     }
   }
   if (OneFile(PathFromUtf8(listing), PathFromUtf8(object))) {
-    throw HardError("the listing '" + listing + "' and the object file '" + object +
-                    "' are one file");
+    throw HardError(Message("the listing %s and the object file %s are one file",
+                            QuotePath(listing), QuotePath(object)));
+  }
+  // Opening an output empties it: an earlier listing is kept unless both
+  // outputs can be written.
+  for (const std::string& path : {listing, object}) {
+    if (const int error = CannotWrite(PathFromUtf8(path))) {
+      throw HardError(Message("cannot create %s: %s", QuotePath(path), std::strerror(error)));
+    }
   }
 }
 
@@ -129,7 +152,9 @@ FileChannels::OutputFile& FileChannels::FileOf(Channel channel) {
 void FileChannels::OpenForWriting(Channel channel, const std::string& path) {
   OutputFile& output = FileOf(channel);
   output.file = OpenFile(PathFromUtf8(path), true);
-  if (output.file == nullptr) throw HardError("cannot create '" + path + "': " + Reason());
+  if (output.file == nullptr) {
+    throw HardError(Message("cannot create %s: %s", QuotePath(path), Reason()));
+  }
   output.path = path;
   // Every write is a large piece of the output already: the file's own
   // buffer would only split it into more system calls.
@@ -143,38 +168,38 @@ void FileChannels::OpenForWriting(Channel channel, const std::string& path) {
 void FileChannels::WritePieces() {
   for (const Channel channel : kOutputs) {
     if (Output(channel).Size() < kFlushSize) continue;
-    const std::string failure = Flush(channel);
-    if (!failure.empty()) throw HardError(failure);
+    if (std::optional<Message> failure = Flush(channel)) throw HardError(std::move(*failure));
   }
 }
 
-std::string FileChannels::Flush(Channel channel) {
+std::optional<Message> FileChannels::Flush(Channel channel) {
   OutputText& text = Output(channel);
   const OutputFile& output = FileOf(channel);
-  if (output.file == nullptr || text.Size() == 0) return {};
+  if (output.file == nullptr || text.Size() == 0) return std::nullopt;
   const bool failed = std::fwrite(text.View().data(), 1, text.Size(), output.file) != text.Size();
   text.Clear();
-  return failed ? "cannot write '" + output.path + "': " + Reason() : std::string();
+  if (!failed) return std::nullopt;
+  return Message("cannot write %s: %s", QuotePath(output.path), Reason());
 }
 
-std::string FileChannels::Close(Channel channel) {
+std::optional<Message> FileChannels::Close(Channel channel) {
   OutputFile& output = FileOf(channel);
-  if (output.file == nullptr) return {};
-  std::string failure = Flush(channel);
-  if (std::fclose(output.file) != 0 && failure.empty()) {
-    failure = "cannot write '" + output.path + "': " + Reason();
+  if (output.file == nullptr) return std::nullopt;
+  std::optional<Message> failure = Flush(channel);
+  if (std::fclose(output.file) != 0 && !failure) {
+    failure = Message("cannot write %s: %s", QuotePath(output.path), Reason());
   }
   output.file = nullptr;
   return failure;
 }
 
 void FileChannels::CloseAll() {
-  std::string failure;
+  std::optional<Message> failure;
   for (const Channel channel : kOutputs) {
-    const std::string closing = Close(channel);
-    if (failure.empty()) failure = closing;
+    std::optional<Message> closing = Close(channel);
+    if (!failure) failure = std::move(closing);
   }
-  if (!failure.empty()) throw HardError(failure);
+  if (failure) throw HardError(std::move(*failure));
 }
 
 void FileChannels::CloseAllAfterFailure() noexcept {

@@ -1,11 +1,15 @@
+// The channels of a run on disk: the source read whole, the outputs written
+// in large pieces.
 #pragma once
 
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "channels.h"
+#include "message.h"
 
 namespace zolt {
 
@@ -43,10 +47,9 @@ class FileChannels : public Channels {
   };
 
   OutputFile& FileOf(Channel channel);
-  // Writes the channel's output out; returns the cause of a failure, or an
-  // empty text.
-  std::string Flush(Channel channel);
-  std::string Close(Channel channel);
+  // Writes the channel's output out; returns the cause of a failure, if any.
+  std::optional<Message> Flush(Channel channel);
+  std::optional<Message> Close(Channel channel);
 
   std::string sourcePath_;
   std::array<OutputFile, 2> files_;

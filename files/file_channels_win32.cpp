@@ -1,3 +1,4 @@
+// The listing's file-name line on Windows, in the system's code page.
 #include <windows.h>
 
 #include "file_channels.h"

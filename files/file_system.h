@@ -1,3 +1,4 @@
+// The few file operations that differ between Linux and Windows.
 #pragma once
 
 #include <cstdint>
@@ -5,8 +6,6 @@
 #include <filesystem>
 
 namespace zolt {
-
-// The few file operations that differ between Linux and Windows.
 
 // Opens a file for reading, or creates or empties it for writing; never
 // waits for a pipe's other end. nullptr with errno set when it cannot.
@@ -19,6 +18,11 @@ struct FileKind {
   std::uintmax_t size = 0;
 };
 FileKind KindOf(std::FILE* file);
+
+// Why an output could not be created or emptied at path (an errno value), or
+// 0 when it can. Nothing is emptied: an existing file is opened for writing
+// and closed again, a missing one is created and removed again.
+int CannotWrite(const std::filesystem::path& path);
 
 // Whether a device, a pipe or a socket stands at path (Windows' reserved
 // names such as CON and NUL among them).

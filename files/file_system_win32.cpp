@@ -1,5 +1,8 @@
+// The file operations on Windows.
 #include <io.h>
 #include <windows.h>
+
+#include <cerrno>
 
 #include "file_system.h"
 
@@ -21,6 +24,30 @@ FileKind KindOf(std::FILE* file) {
   LARGE_INTEGER size{};
   if (!IsDiskFile(handle) || !GetFileSizeEx(handle, &size)) return {};
   return {true, static_cast<std::uintmax_t>(size.QuadPart)};
+}
+
+int CannotWrite(const std::filesystem::path& path) {
+  const HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    switch (GetLastError()) {
+      case ERROR_ACCESS_DENIED:
+      case ERROR_SHARING_VIOLATION:
+      case ERROR_LOCK_VIOLATION:
+        return EACCES;
+      case ERROR_PATH_NOT_FOUND:
+        return ENOENT;
+      case ERROR_WRITE_PROTECT:
+        return EROFS;
+      default:
+        return EIO;
+    }
+  }
+  const bool created = GetLastError() != ERROR_ALREADY_EXISTS;
+  CloseHandle(handle);
+  if (created) DeleteFileW(path.c_str());
+  return 0;
 }
 
 // Reserved names such as CON, NUL or COM1 (with any extension) open a

@@ -1,3 +1,4 @@
+// Text between UTF-8 and Windows' UTF-16 and code pages.
 #include "windows_text.h"
 
 #include <windows.h>
@@ -26,6 +27,22 @@ std::string CodePageFromWide(std::wstring_view text, unsigned codePage) {
                     '\0');
   WideCharToMultiByte(codePage, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()),
                       nullptr, nullptr);
+  return bytes;
+}
+
+std::optional<std::string> CodePageFromWideExactly(std::wstring_view text, unsigned codePage) {
+  if (text.empty()) return std::string();
+  const int size = static_cast<int>(text.size());
+  // UTF-8 and GB18030 hold every character and take no stand-in to report.
+  const bool complete = codePage == CP_UTF8 || codePage == 54936;
+  BOOL stoodIn = FALSE;
+  BOOL* const report = complete ? nullptr : &stoodIn;
+  const DWORD flags = complete ? 0 : WC_NO_BEST_FIT_CHARS;
+  const int length =
+      WideCharToMultiByte(codePage, flags, text.data(), size, nullptr, 0, nullptr, report);
+  if (length <= 0 || stoodIn) return std::nullopt;
+  std::string bytes(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(codePage, flags, text.data(), size, bytes.data(), length, nullptr, nullptr);
   return bytes;
 }
 

@@ -1,3 +1,4 @@
+// The rules every run must keep, checked on the fuzzer's runs.
 #include "outcome_checks.h"
 
 #include <cstdio>
@@ -125,7 +126,8 @@ std::string ObjectLine(const std::vector<std::string_view>& words) {
 
 void CheckOutcome(std::string_view listingPath, std::string_view source, const MemoryRun& run) {
   const RunOutcome& outcome = run.outcome;
-  Require(outcome.completed != !outcome.cause.empty(), "a run either completes or fails");
+  Require(outcome.completed != (outcome.failure.message.text[0] != '\0'),
+          "a run either completes or fails with a cause");
   const std::vector<std::string_view> listing = OutputLines(run.listing);
   const std::vector<std::string_view> object = OutputLines(run.object);
   if (listing.empty()) {
@@ -176,6 +178,40 @@ void CheckOutcome(std::string_view listingPath, std::string_view source, const M
   const std::string expected =
       errorLines == 0 ? "编译完成" : "发现 " + std::to_string(errorLines) + "处错误";
   Require(outcome.caption == expected, "the caption counts the error lines", outcome.caption);
+}
+
+namespace {
+
+// A quoted text is at most 60 characters of at most 6 bytes shown each, in a
+// sentence of a few hundred bytes.
+constexpr std::size_t kLongestMessage = 1024;
+
+void CheckMessage(const Diagnostic& diagnostic, int lines) {
+  const std::string text = English(diagnostic.message);
+  Require(!text.empty() && text.size() <= kLongestMessage, "a message is short", text);
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    Require(byte >= 0x20 && byte != 0x7F, "a message holds no control character", text);
+  }
+  Require(diagnostic.where.line >= 0 && diagnostic.where.line <= lines,
+          "a message points at a line of the source", text);
+  Require(diagnostic.where.line == 0 || diagnostic.where.column >= 1,
+          "a message on a line has a column", text);
+}
+
+}  // namespace
+
+void CheckMessages(const std::vector<Diagnostic>& said, const RunOutcome& outcome, int lines) {
+  std::vector<Diagnostic> all = said;
+  if (!outcome.completed) all.push_back(outcome.failure);
+  for (const Diagnostic& diagnostic : all) {
+    Require(diagnostic.severity != Severity::Note, "a note stands under what it explains");
+    CheckMessage(diagnostic, lines);
+    for (const Diagnostic& note : diagnostic.notes) {
+      Require(note.severity == Severity::Note, "only notes stand under a message");
+      CheckMessage(note, lines);
+    }
+  }
 }
 
 }  // namespace zolt::fuzz

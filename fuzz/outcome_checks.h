@@ -1,7 +1,10 @@
+// The rules every run must keep, whatever its source holds.
 #pragma once
 
 #include <string_view>
+#include <vector>
 
+#include "diagnostic.h"
 #include "run.h"
 
 namespace zolt::fuzz {
@@ -15,5 +18,10 @@ namespace zolt::fuzz {
 // - a completed run's caption counts exactly the listing's error lines;
 // - the output grows at most linearly with the source.
 void CheckOutcome(std::string_view listingPath, std::string_view source, const MemoryRun& run);
+
+// Checks that what a run said is fit to show: every message one short line
+// of printable text, at a place on a line of the source, notes only under
+// what they explain.
+void CheckMessages(const std::vector<Diagnostic>& said, const RunOutcome& outcome, int lines);
 
 }  // namespace zolt::fuzz

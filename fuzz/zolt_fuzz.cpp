@@ -30,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto compiler = std::make_unique<zolt::Compiler>();
   const zolt::MemoryRun first = zolt::RunInMemory(*compiler, kSourcePath, std::string(source));
   zolt::fuzz::CheckOutcome(kListingPath, source, first);
+  zolt::fuzz::CheckMessages(compiler->Diagnostics, first.outcome, compiler->LineCount);
 
   // The window's long-lived context must give the same bytes as a fresh one,
   // whatever earlier runs (of this source or of the inputs before it) left

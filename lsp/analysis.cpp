@@ -24,7 +24,7 @@ class Attachment {
 Analysis::Analysis(Compiler& compiler, const std::string& path, std::string text) {
   const Attachment attachment(compiler, this);
   outcome_ = RunInMemory(compiler, path, std::move(text)).outcome;
-  if (outcome_.completed) linesInError_ = compiler.Diagnostics;
+  said_ = compiler.Diagnostics;
 }
 
 const SymbolFact* Analysis::FindSymbol(std::string_view name) const {

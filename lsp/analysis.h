@@ -48,8 +48,8 @@ class Analysis final : private RunObserver {
   Analysis(Compiler& compiler, const std::string& path, std::string text);
 
   const RunOutcome& Outcome() const { return outcome_; }
-  // The lines in error of a completed run.
-  const std::vector<Diagnostic>& LinesInError() const { return linesInError_; }
+  // What the run said about its lines (before a failure too).
+  const std::vector<Diagnostic>& Said() const { return said_; }
 
   // Every definition in the order pass 1 met them, duplicates included.
   const std::vector<SymbolFact>& Symbols() const { return symbols_; }
@@ -73,7 +73,7 @@ class Analysis final : private RunObserver {
   LineFacts& Facts(int line);
 
   RunOutcome outcome_;
-  std::vector<Diagnostic> linesInError_;
+  std::vector<Diagnostic> said_;
   std::vector<SymbolFact> symbols_;
   std::unordered_map<std::string, std::size_t> firstDefinition_;
   std::vector<LineFacts> lines_;

@@ -1,35 +1,51 @@
+// The diagnostics an editor shows: what a run of the buffer says, in the
+// editor's language, each on the word it is about.
 #include <algorithm>
 
+#include "catalog.h"
 #include "language_features.h"
 
 namespace zolt::lsp {
 namespace {
 
+// The protocol's severities.
 constexpr int kError = 1;
+constexpr int kWarning = 2;
 
-Json DiagnosticOn(const Document& document, int line, const std::string& message) {
-  return {{"range", LineRangeOf(document, line)},
-          {"severity", kError},
-          {"source", "zoltasm"},
-          {"message", message}};
+// The word a message is about, or its whole line when it names none; a
+// failure that belongs to no line is shown on the first.
+Json RangeFor(const Document& document, const Location& where) {
+  const int line = std::clamp(where.line, 1, document.text.Count()) - 1;
+  if (where.length == 0) return LineRangeOf(document, line);
+  return RangeOf(document, line, {where.start, where.start + where.length});
+}
+
+Json DiagnosticFor(const Document& document, const Diagnostic& diagnostic) {
+  Json related = Json::array();
+  for (const Diagnostic& note : diagnostic.notes) {
+    related.push_back(
+        {{"location", {{"uri", document.uri}, {"range", RangeFor(document, note.where)}}},
+         {"message", Render(note.message)}});
+  }
+  Json result = {{"range", RangeFor(document, diagnostic.where)},
+                 {"severity", diagnostic.severity == Severity::Warning ? kWarning : kError},
+                 {"source", "zoltasm"},
+                 {"message", Render(diagnostic.message)}};
+  if (!related.empty()) result["relatedInformation"] = related;
+  return result;
 }
 
 }  // namespace
 
-// The messages are those of the command line: a line in error with its
-// causes, or the one failure of a run that stopped, at its line (the first
-// when it belongs to none).
+// The messages are those of the command line: the lines in error and the
+// warnings, then the one failure of a run that stopped.
 Json Diagnostics(const Document& document) {
   Json diagnostics = Json::array();
+  for (const Diagnostic& diagnostic : document.facts.Said()) {
+    diagnostics.push_back(DiagnosticFor(document, diagnostic));
+  }
   const RunOutcome& outcome = document.facts.Outcome();
-  if (!outcome.completed) {
-    const int line = std::clamp(outcome.line.value_or(1), 1, document.text.Count()) - 1;
-    diagnostics.push_back(DiagnosticOn(document, line, "文件不能打开! " + outcome.cause));
-    return diagnostics;
-  }
-  for (const Diagnostic& diagnostic : document.facts.LinesInError()) {
-    diagnostics.push_back(DiagnosticOn(document, diagnostic.line - 1, diagnostic.cause));
-  }
+  if (!outcome.completed) diagnostics.push_back(DiagnosticFor(document, outcome.failure));
   return diagnostics;
 }
 

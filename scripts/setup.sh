@@ -4,11 +4,12 @@
 set -euo pipefail
 
 # Qt 6 for the window; JSON for the language server (header-only, so the
-# Windows build uses it too); CJK fonts that stand in for its Chinese fonts;
-# Xvfb for screenshots of the window without a desktop; groff and man for
-# the check of the manual pages.
-packages=(cmake g++ make libgtest-dev nlohmann-json3-dev qt6-base-dev fonts-arphic-ukai
-  fonts-arphic-uming fonts-wqy-microhei xvfb xauth vim groff-base man-db "$@")
+# Windows build uses it too); gettext for the message catalog and Debian's
+# locale sources for the Chinese locale the tests compile; CJK fonts that
+# stand in for its Chinese fonts; Xvfb for screenshots of the window without
+# a desktop; groff and man for the check of the manual pages.
+packages=(cmake g++ make libgtest-dev nlohmann-json3-dev qt6-base-dev gettext locales
+  fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei xvfb xauth vim groff-base man-db "$@")
 # The editor checks run on node and npm, from Debian unless already installed.
 command -v npm > /dev/null || packages+=(nodejs npm)
 

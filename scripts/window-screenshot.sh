@@ -6,22 +6,12 @@
 # (default build/screenshots).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+out="$(realpath -m "${1:-build/screenshots}")"
+mkdir -p "$out"
+# shellcheck source=scripts/qt-window.sh
+. scripts/qt-window.sh
 
-if [ "${1:-}" != "--inside" ]; then
-  scripts/setup.sh imagemagick xdotool
-  cmake -S . -B build > /dev/null
-  cmake --build build -j "$(nproc)" --target zolt > /dev/null
-  out="$(realpath -m "${1:-build/screenshots}")"
-  mkdir -p "$out"
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$out"
-fi
-
-out="$2"
-export XDG_CONFIG_HOME="$PWD/build/qt-home/config" XDG_RUNTIME_DIR="$PWD/build/qt-home/runtime"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-build/shell/qt/zolt &
-window=$!
-trap 'kill "$window"' EXIT
+start_window
 shot() { sleep 1.5; import -window root "$out/$1.png"; echo "$out/$1.png"; }
 
 shot start

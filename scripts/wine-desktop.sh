@@ -1,23 +1,9 @@
-# Sourced by the Wine checks that show windows: a headless X server, waiting
+# Sourced by the Wine checks that show windows: the virtual display, waiting
 # for a condition, counting windows by name and still screenshots. The caller
-# defines fail() and a scratch folder $work, and kills $xvfb when done.
+# defines fail() and a scratch folder $work.
 # shellcheck shell=bash disable=SC2154
-
-# Starts Xvfb on a free display of SIZE (WIDTHxHEIGHT) and exports DISPLAY.
-start_display() {
-  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-  # shellcheck disable=SC2034 # the caller's, to kill
-  xvfb=$!
-  for _ in $(seq 50); do
-    if [ -s "$work/display" ]; then
-      DISPLAY=":$(cat "$work/display")"
-      export DISPLAY
-      return 0
-    fi
-    sleep 0.2
-  done
-  fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-}
+# shellcheck source=scripts/xvfb.sh
+. "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 
 # How many windows bear this exact name (Wine shows each on the X server).
 windows_named() {

@@ -1,3 +1,4 @@
+// The Open and Exit commands, written once for every window system.
 #include "commands.h"
 
 #include <cstddef>
@@ -5,9 +6,12 @@
 #include <utility>
 #include <vector>
 
+#include "catalog.h"
 #include "diagnostic.h"
+#include "diagnostic_text.h"
 #include "file_channels.h"
 #include "run.h"
+#include "text.h"
 
 namespace zolt {
 namespace {
@@ -16,29 +20,28 @@ std::unique_ptr<Channels> MakeFileChannels() {
   return std::make_unique<FileChannels>();
 }
 
-std::string LinePrefix(int line) {
-  return "line " + std::to_string(line) + ": ";
+// The window names a source by its file name: the dialog showed the folder.
+std::string FileNameOf(const std::string& path) {
+  std::size_t name = path.size();
+  while (name > 0 && !IsPathSeparator(path[name - 1])) --name;
+  return path.substr(name);
 }
 
-// The detail under the fixed message: what went wrong, and where.
-std::string FailureDetail(const RunOutcome& outcome) {
-  return (outcome.line ? LinePrefix(*outcome.line) : std::string()) + outcome.cause;
-}
-
-// How many lines in error the details name; the rest are counted, so that a
+// How many diagnostics the details show; the rest are counted, so that a
 // run with thousands of them still gives a text that fits on the screen.
-constexpr std::size_t kDetailedLines = 20;
+constexpr std::size_t kDetailedDiagnostics = 20;
 
-// One line per source line in error, in source order.
-std::string DiagnosticsText(const std::vector<Diagnostic>& diagnostics) {
+// What the run said, in source order, in the form of the command line.
+std::string DiagnosticsText(const std::string& source, const std::vector<Diagnostic>& diagnostics) {
   std::string text;
-  for (std::size_t i = 0; i < diagnostics.size() && i < kDetailedLines; ++i) {
-    if (!text.empty()) text += '\n';
-    text += LinePrefix(diagnostics[i].line) + diagnostics[i].cause;
+  for (std::size_t i = 0; i < diagnostics.size() && i < kDetailedDiagnostics; ++i) {
+    text += DiagnosticText(source, diagnostics[i]);
   }
-  if (diagnostics.size() > kDetailedLines) {
-    text += "\nand " + std::to_string(diagnostics.size() - kDetailedLines) + " more lines in error";
+  if (diagnostics.size() > kDetailedDiagnostics) {
+    text += Render(
+        Message("(%s more not shown)", std::to_string(diagnostics.size() - kDetailedDiagnostics)));
   }
+  if (text.ends_with('\n')) text.pop_back();
   return text;
 }
 
@@ -61,14 +64,21 @@ void Commands::Open() {
 void Commands::OpenFile(const std::string& path) {
   const std::unique_ptr<Channels> channels = makeChannels_();
   const RunOutcome outcome = Run(compiler_, *channels, path);
+  const std::string source = FileNameOf(path);
   if (!outcome.completed) {
-    platform_.ShowMessage(std::string(kCannotOpen), FailureDetail(outcome));
+    // The lines in error before the failure come first, as the listing
+    // marks them.
+    std::string detail = DiagnosticsText(source, compiler_.Diagnostics);
+    if (!detail.empty()) detail += '\n';
+    detail += DiagnosticText(source, outcome.failure);
+    detail.pop_back();
+    platform_.ShowMessage(std::string(kCannotOpen), detail);
     return;
   }
   // Only a completed run changes the status; a failed one leaves the previous
   // run's caption and details in place.
   platform_.SetCaption(LabelId::Label4, outcome.caption);
-  platform_.SetDetails(LabelId::Label4, DiagnosticsText(compiler_.Diagnostics));
+  platform_.SetDetails(LabelId::Label4, DiagnosticsText(source, compiler_.Diagnostics));
 }
 
 void Commands::Exit() {

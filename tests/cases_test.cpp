@@ -1,16 +1,32 @@
 // The end-to-end cases: everything a source can show, as data. Each
-// tests/cases/NAME.zol is assembled by zoltasm in a fresh folder and what the
-// run leaves is compared byte for byte with the files beside it:
+// tests/cases/NAME.zol is assembled by zoltasm in a fresh folder with a
+// Chinese name and a blank in it ("编 译"), and what the run leaves is
+// compared byte for byte with the files beside it:
 //   NAME.args   (optional) the arguments, one a line; "NAME.zol" when absent.
 //               The source is saved under the first argument that is not an
-//               option, or as NAME.zol when there is none.
+//               option, or as NAME.zol when there is none. With --disassemble
+//               NAME.zol holds the object file read, and the source written
+//               is the transcript's standard output.
 //   NAME.lst, NAME.obj  the listing and object file; when one is missing the
 //               run must not write it.
 //   NAME.out    the exit status, then standard output and standard error,
-//               one "stdout:" or "stderr:" line per line written.
+//               one "stdout:" or "stderr:" line per line written, in English
+//               (LC_ALL=C).
+//   NAME.zh_CN.out  (optional) the same in Chinese (LC_ALL=zh_CN.UTF-8): the
+//               case then runs in both languages, and both runs must write
+//               the same listing and object file.
 // "@DIR@" in an expected file stands for the folder the case ran in.
 // With ZOLT_UPDATE_CASES=1 the expected files are rewritten from what the
-// runs give; review the change with git diff.
+// runs give (a Chinese transcript where one exists: create an empty
+// NAME.zh_CN.out to add one); review the change with git diff.
+//
+// The Windows build runs the same cases under Wine, expecting the same bytes
+// but for what Windows writes its own way: the folder is a Windows path, so
+// "@DIR@/" stands for the folder and a backslash; the console text (both
+// streams, written to files here) is in the console's code page; and the
+// listing's file-name line is in the system's code page, while the rest of
+// the listing keeps the source's bytes as read. The expected files are
+// written for Linux, so they are rewritten on Linux only.
 
 #include <gtest/gtest.h>
 
@@ -20,6 +36,12 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include "windows_text.h"
+#endif
+
 #include "scratch_folder.h"
 #include "zoltasm_process.h"
 
@@ -28,7 +50,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kCases = ZOLT_CASES_DIR;
+// Under Wine the source tree's Unix path is read on the current drive, Z:,
+// where Wine shows the Unix root.
+const fs::path kCases = fs::absolute(ZOLT_CASES_DIR);
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
   for (std::size_t at = text.find(from); at != std::string::npos;
@@ -47,6 +71,69 @@ std::vector<std::string> Lines(const std::string& text) {
   }
   return lines;
 }
+
+std::string Utf8(const fs::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+std::string AsWritten(const std::string& text) {
+  return text;
+}
+
+#ifdef _WIN32
+// The text in a code page, and whether the code page held all of it.
+std::pair<std::string, bool> InCodePage(const std::wstring& wide, UINT codePage) {
+  const int size = static_cast<int>(wide.size());
+  const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  BOOL lost = FALSE;
+  BOOL* const lossy = codePage == CP_UTF8 ? nullptr : &lost;
+  std::string text(static_cast<std::size_t>(WideCharToMultiByte(codePage, flags, wide.data(), size,
+                                                                nullptr, 0, nullptr, lossy)),
+                   '\0');
+  WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(),
+                      static_cast<int>(text.size()), nullptr, lossy);
+  return {text, !lost};
+}
+
+std::string InFolder(const std::string& text, const std::string& dir) {
+  return ReplaceAll(ReplaceAll(text, "@DIR@/", "@DIR@\\"), "@DIR@", dir);
+}
+
+// A file or pipe gets each line in GBK where the console's code page is
+// Chinese and GBK holds the line (GB18030 writes those characters with the
+// same bytes), and in UTF-8 otherwise.
+std::string ConsoleText(const std::string& utf8) {
+  constexpr UINT kGbk = 936;
+  constexpr UINT kGb18030 = 54936;
+  const UINT console = GetConsoleOutputCP() != 0 ? GetConsoleOutputCP() : GetACP();
+  std::string text;
+  for (const std::string& line : Lines(utf8)) {
+    const std::wstring wide = WideFromUtf8(line + "\n");
+    const auto [gbk, whole] = InCodePage(wide, kGbk);
+    const bool chinese = console == kGbk || console == kGb18030;
+    text += chinese && whole ? gbk : InCodePage(wide, CP_UTF8).first;
+  }
+  if (!utf8.ends_with('\n') && !text.empty()) text.pop_back();
+  return text;
+}
+
+std::string ListingText(const std::string& utf8) {
+  const std::size_t nameLine = utf8.find('\n');
+  return InCodePage(WideFromUtf8(utf8.substr(0, nameLine)), GetACP()).first +
+         (nameLine == std::string::npos ? "" : utf8.substr(nameLine));
+}
+
+constexpr bool kRewritable = false;
+#else
+std::string InFolder(const std::string& text, const std::string& dir) {
+  return ReplaceAll(text, "@DIR@", dir);
+}
+
+constexpr auto ConsoleText = AsWritten;
+constexpr auto ListingText = AsWritten;
+constexpr bool kRewritable = true;
+#endif
 
 // The exit status and both streams as one text, a line each.
 std::string Transcript(const ProcessResult& result) {
@@ -102,14 +189,17 @@ std::vector<std::string> CaseNames() {
   return names;
 }
 
-class EndToEnd : public testing::TestWithParam<std::string> {};
-
-TEST_P(EndToEnd, WritesExactlyTheExpectedBytes) {
-  const std::string name = GetParam();
+// One run of a case in one language: what it printed and left, against the
+// expected files.
+void CheckRun(const std::string& name, const std::string& locale,
+              const std::string& transcriptFile) {
   const fs::path base = kCases / name;
-  const bool update = std::getenv("ZOLT_UPDATE_CASES") != nullptr;
-  const ScratchFolder folder;
-  const std::string dir = folder.Path().string();
+  const bool update = kRewritable && std::getenv("ZOLT_UPDATE_CASES") != nullptr;
+  const ScratchFolder scratch;
+  // Short, so that no message shortens the paths it quotes.
+  const fs::path folder = scratch.Path() / fs::path(u8"编 译");
+  fs::create_directory(folder);
+  const std::string dir = Utf8(folder);
 
   const fs::path argsFile = base.string() + ".args";
   const std::vector<std::string> arguments =
@@ -118,14 +208,20 @@ TEST_P(EndToEnd, WritesExactlyTheExpectedBytes) {
   const std::string source = ReadFile(base.string() + ".zol");
   WriteFile(folder / sourceName, source);
 
-  const std::string transcript = Transcript(RunZoltasm(arguments, {.folder = folder.Path()}));
-  // Expected and actual files side by side: NAME.out, then the two outputs.
-  std::vector<std::pair<fs::path, fs::path>> files = {{base.string() + ".out", ""}};
+  const std::string transcript =
+      Transcript(RunZoltasm(arguments, {.folder = folder, .language = {"LC_ALL=" + locale}}));
+  // Expected and actual files side by side: the transcript, then the two
+  // outputs, each with the way this system writes its text.
+  struct Output {
+    fs::path expected;
+    fs::path actual;
+    std::string (*text)(const std::string&);
+  };
+  std::vector<Output> files = {{transcriptFile, "", ConsoleText}};
   const std::string stem = sourceName.substr(0, sourceName.size() - 3);
-  for (const std::string extension : {"lst", "obj"}) {
-    files.emplace_back(base.string() + "." + extension, folder / (stem + extension));
-  }
-  for (const auto& [expectedFile, actualFile] : files) {
+  files.push_back({base.string() + ".lst", folder / (stem + "lst"), ListingText});
+  files.push_back({base.string() + ".obj", folder / (stem + "obj"), AsWritten});
+  for (const auto& [expectedFile, actualFile, text] : files) {
     // A source named like an output (x.lst) is not an output the run wrote.
     const bool written =
         actualFile.empty() || (fs::exists(actualFile) && actualFile != folder / sourceName);
@@ -140,11 +236,21 @@ TEST_P(EndToEnd, WritesExactlyTheExpectedBytes) {
     } else {
       ASSERT_TRUE(written) << actualFile << " was not written";
       EXPECT_TRUE(SameBytes(expectedFile.filename().string(),
-                            ReplaceAll(ReadFile(expectedFile), "@DIR@", dir), actual));
+                            text(InFolder(ReadFile(expectedFile), dir)), actual))
+          << "(" << locale << ")";
     }
   }
   EXPECT_TRUE(SameBytes("source", source, ReadFile(folder / sourceName)))
       << "the source was changed";
+}
+
+class EndToEnd : public testing::TestWithParam<std::string> {};
+
+TEST_P(EndToEnd, WritesExactlyTheExpectedBytes) {
+  const std::string name = GetParam();
+  CheckRun(name, "C", (kCases / name).string() + ".out");
+  const std::string chinese = (kCases / name).string() + ".zh_CN.out";
+  if (fs::exists(chinese)) CheckRun(name, "zh_CN.UTF-8", chinese);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, testing::ValuesIn(CaseNames()),

@@ -52,8 +52,8 @@ TEST(LargePrograms, EndAtAddress32766OrFailInPass1) {
       EXPECT_EQ(LastLine(run.listing), row.lastLine);
       continue;
     }
-    EXPECT_EQ(run.outcome.cause, "the program runs past address 32766");
-    EXPECT_EQ(run.outcome.line, row.failureLine);
+    EXPECT_EQ(English(run.outcome.failure.message), "the program runs past address 32766");
+    EXPECT_EQ(run.outcome.failure.where.line, row.failureLine);
     EXPECT_EQ(run.listing, kHeader) << "pass 1 writes nothing";
     EXPECT_EQ(run.object, "");
   }
@@ -70,7 +70,12 @@ TEST(LargePrograms, OutputPathsDropTheLastThreeCharactersNotBytes) {
               // their lead bytes' ranges: U+00B0, U+FF3A, U+1F600, then
               // U+10FFFF, U+07FF, U+FFFF.
               {"/tmp/\xC2\xB0\xEF\xBC\xBA\xF0\x9F\x98\x80", "/tmp/lst"},
-              {"/tmp/\xF4\x8F\xBF\xBF\xDF\xBF\xEF\xBF\xBF", "/tmp/lst"}};
+              {"/tmp/\xF4\x8F\xBF\xBF\xDF\xBF\xEF\xBF\xBF", "/tmp/lst"},
+              // No UTF-8, each byte a character: an encoded surrogate, an
+              // overlong form, a code point past U+10FFFF.
+              {"/tmp/abc\xED\xA0\x80", "/tmp/abclst"},
+              {"/tmp/abc\xE0\x80\x80", "/tmp/abclst"},
+              {"/tmp/ab\xF4\x90\x80\x80", "/tmp/ab\xF4lst"}};
   for (const auto& row : rows) {
     Compiler compiler;
     const MemoryRun run = RunInMemory(compiler, row.source, "NOP");

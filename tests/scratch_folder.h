@@ -1,3 +1,4 @@
+// Scratch folders for the tests, and reading and writing whole files.
 #pragma once
 
 #include <filesystem>
@@ -25,7 +26,7 @@ class ScratchFolder {
 
 // Whole-file helpers that fail the test through an exception when the file
 // cannot be used.
-void WriteFile(const std::string& path, std::string_view bytes);
-std::string ReadFile(const std::string& path);
+void WriteFile(const std::filesystem::path& path, std::string_view bytes);
+std::string ReadFile(const std::filesystem::path& path);
 
 }  // namespace zolt::test

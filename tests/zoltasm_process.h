@@ -1,3 +1,5 @@
+// The one way the tests start zoltasm, on POSIX systems and on Windows, and
+// what a run left: its exit status and both output streams.
 #pragma once
 
 #include <filesystem>
@@ -10,6 +12,7 @@ namespace zolt::test {
 // ended it) and everything it wrote to standard output and standard error.
 struct ProcessResult {
   int exitStatus = -1;
+  // POSIX only; a Windows program that crashes ends with an exit status.
   int signal = 0;
   // Still running when its time was up, and killed.
   bool hung = false;
@@ -17,6 +20,14 @@ struct ProcessResult {
   std::string err;
 };
 
+#ifndef _WIN32
+// Accounts, limits of memory and file size, a working folder taken away under
+// the running program and standard output that fails serve the bad-input
+// suite alone, which lays out what only a POSIX system holds (permissions,
+// FIFOs, /proc, /dev/full, resource limits); Windows has no way to start a
+// program under another account without its password, to remove the working
+// folder of a running program or to limit the size of the files it writes,
+// so these stay POSIX only.
 enum class Account {
   Current,
   // An account without any rights of its own (uid and gid 65534), taken when
@@ -26,10 +37,12 @@ enum class Account {
 
 // Whether runs as Account::Unprivileged really run without root's rights.
 bool DropsPrivileges();
+#endif
 
 struct ProcessOptions {
   // The working folder; the test's own when empty.
   std::filesystem::path folder{};
+#ifndef _WIN32
   // Removes the (empty) working folder once the process stands in it.
   bool removeFolder = false;
   Account account = Account::Current;
@@ -37,11 +50,27 @@ struct ProcessOptions {
   std::size_t memory = 0;
   // Standard input is read from this file; nothing is there when empty.
   std::filesystem::path input{};
+#endif
   int seconds = 60;
+#ifndef _WIN32
+  // Where standard output goes: a file the test reads back, or somewhere
+  // every write to it fails (a pipe nobody reads, a full disk, nowhere).
+  enum class Output { Captured, ClosedPipe, Full, Closed };
+  Output output = Output::Captured;
+  // The largest file the process may write, in bytes; 0 for no limit.
+  std::size_t fileSize = 0;
+#endif
+  // The language settings the process runs with, "NAME=VALUE" each, in place
+  // of the tests' own LANGUAGE, LC_ALL, LC_MESSAGES and LANG; the build's
+  // Chinese locales are there beside the system's.
+  std::vector<std::string> language{"LC_ALL=C"};
 };
 
-// Runs the zoltasm built with the tests, with these arguments. Every test
-// starts zoltasm through here.
+// Runs zoltasm with these arguments (UTF-8), standard input from
+// ProcessOptions::input or nothing: the one built with the tests or, on
+// Windows, the one the environment variable ZOLT_ZOLTASM names (the zip's
+// copy, which its check runs the cases on). Every test starts zoltasm through
+// here.
 ProcessResult RunZoltasm(const std::vector<std::string>& arguments,
                          const ProcessOptions& options = {});
 

@@ -1,7 +1,8 @@
 " Checks the Vim syntax against the spans the grammar check wrote:
 "   vim -Es -u NONE -N --cmd 'set encoding=latin1' -S check_vim.vim
-" with $ZOLT_VIM_EXPECTATIONS naming the JSON file and $ZOLT_VIM_RESULT the
-" file that receives the failures (empty when all pass).
+" with $ZOLT_VIM_RUNTIME naming the vim/ folder the build made,
+" $ZOLT_VIM_EXPECTATIONS the JSON file and $ZOLT_VIM_RESULT the file that
+" receives the failures (empty when all pass).
 
 let s:groups = {
       \ 'comment': ['zoltComment'],
@@ -18,8 +19,7 @@ let s:groups = {
       \ 'symbol': ['zoltSymbol'],
       \ }
 
-let s:here = expand('<sfile>:p:h')
-execute 'set runtimepath^=' . fnameescape(s:here . '/../vim')
+execute 'set runtimepath^=' . fnameescape($ZOLT_VIM_RUNTIME)
 filetype on
 syntax on
 

@@ -2,10 +2,8 @@
 // What a reader of a ZOLT source sees in each line, worked out from the
 // language's own rules (not from the grammar): the spans of comments, labels,
 // mnemonics, symbol definitions, operands and ignored text, each with a kind.
-
-const OTHER_MNEMONICS = ['SET', 'DL', 'TIME', 'STEP', 'N=', 'I=', 'J=', 'OUT', 'BOUT'];
-const JUMPS = ['GOTO', 'CJMP', 'DJNZI', 'DJNZJ'];
-const STOPS = ['NOP', 'HALT', 'END'];
+// The mnemonics come from the instruction table, in the groups the build
+// wrote: { jumps, withoutOperand, others }.
 
 function isBlank(c) {
   return c === ' ' || c === '\t';
@@ -78,8 +76,9 @@ function operandSpans(line, word) {
 }
 
 // Spans for every line of a source; blockLeft counts the data lines of a
-// BOUT block still to come, which are data whatever they hold.
-function expectationsFor(lines) {
+// BOUT block still to come, which are data whatever they hold. A mnemonic's
+// span names the mnemonic too.
+function expectationsFor(lines, mnemonics) {
   let blockLeft = 0;
   return lines.map((line) => {
     const words = wordsOf(line);
@@ -96,10 +95,13 @@ function expectationsFor(lines) {
     if (prepared.length < 2 || words.length === 0) return [];
     const first = words[0];
     if (first.text.endsWith(':')) return [span(first, 'label'), ...ignoredAfter(line, first)];
-    if (STOPS.includes(upper[0])) return [span(first, 'stop'), ...ignoredAfter(line, first)];
-    const jump = JUMPS.includes(upper[0]);
-    if (jump || OTHER_MNEMONICS.includes(upper[0])) {
-      const spans = [span(first, jump ? 'jump' : 'mnemonic')];
+    const statement = { ...span(first, 'mnemonic'), mnemonic: upper[0] };
+    if (mnemonics.withoutOperand.includes(upper[0])) {
+      return [{ ...statement, kind: 'stop' }, ...ignoredAfter(line, first)];
+    }
+    const jump = mnemonics.jumps.includes(upper[0]);
+    if (jump || mnemonics.others.includes(upper[0])) {
+      const spans = [{ ...statement, kind: jump ? 'jump' : 'mnemonic' }];
       if (words.length > 1) spans.push(...operandSpans(line, words[1]));
       if (upper[0] === 'BOUT' && words.length > 1) blockLeft = blockLength(upper[1]);
       return spans;
@@ -113,4 +115,4 @@ function expectationsFor(lines) {
   });
 }
 
-module.exports = { expectationsFor, MNEMONICS: [...OTHER_MNEMONICS, ...JUMPS, ...STOPS] };
+module.exports = { expectationsFor };

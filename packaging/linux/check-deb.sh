@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian package, checks what a user gets from it, and removes it
-# again, checking that nothing stays behind. Runs as root.
-#   packaging/linux/check-deb.sh dist/zolt_VERSION_amd64.deb
+# Checks the Debian package with Debian's own checker, lintian, which must
+# report no error and no warning; installs it, checks what a user gets from
+# it, and removes it again, checking that nothing stays behind. Runs as root.
+#   packaging/linux/check-deb.sh dist/zolt_VERSION_amd64.deb EDITOR_SUPPORT
+# EDITOR_SUPPORT is the editor support the package's build made.
 set -euo pipefail
-deb="$(realpath "$1")"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
+# shellcheck source=scripts/on-exit.sh
+. "$root/scripts/on-exit.sh"
+deb="$(realpath "$1")"
+support="$(realpath "$2")"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+on_exit "rm -rf '$work'"
 
 fail() {
   echo "check-deb: $*" >&2
   exit 1
 }
+
+# The informational tags are shown too; the package's overrides say why
+# each tag they hold does not fit it.
+lintian --info --display-info --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
 
 if dpkg-query -W -f='${Status}' zolt 2> /dev/null | grep -q 'install ok installed'; then
   fail "zolt is installed already; remove it first"
@@ -22,7 +31,7 @@ remove() {
   $removed || dpkg --purge zolt > /dev/null
   removed=true
 }
-trap 'remove; rm -rf "$work"' EXIT
+on_exit remove
 
 depends="$(dpkg-deb -f "$deb" Depends)"
 [[ "$depends" == *libc6* && "$depends" == *libqt6widgets6* ]] || fail "dependencies not worked out: $depends"
@@ -36,8 +45,19 @@ for file in /usr/share/applications/zolt.desktop /usr/share/mime/packages/zolt.x
 done
 desktop-file-validate /usr/share/applications/zolt.desktop || fail "the desktop entry is not valid"
 
+# The changelog's newest entry is the package's version, and every link of
+# the installed read-me leads to a file of the package.
+doc=/usr/share/doc/zolt
+zcat "$doc/changelog.gz" > "$work/changelog"
+[ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$(dpkg-deb -f "$deb" Version)" ] ||
+  fail "the changelog's newest entry is not the package's version"
+while IFS= read -r link; do
+  case "$link" in *:* | '#'*) continue ;; esac
+  [ -e "$doc/${link%%#*}" ] || fail "the read-me links $link, which is not installed there"
+done < <("$root/packaging/linux/readme-links.pl" "$doc/README.md")
+
 # The examples and the editor support, where the guide sends the user, the
-# same as in the source tree.
+# same as in the source tree and as the build made them.
 examples=/usr/share/doc/zolt/examples
 editors=/usr/share/zolt/editors
 for folder in "$examples" "$editors"; do
@@ -46,11 +66,9 @@ done
 for example in "$root"/examples/*.ZOL; do
   cmp -s "$example" "$examples/$(basename "$example")" || fail "$examples/$(basename "$example") is missing or differs"
 done
-for file in README.md vscode/package.json vscode/extension.js vscode/tasks.json \
-  vscode/language-configuration.json vscode/syntaxes/zolt.tmLanguage.json sublime/ZOLT.tmLanguage \
-  vim/syntax/zolt.vim vim/ftdetect/zolt.vim; do
-  cmp -s "$root/editors/$file" "$editors/$file" || fail "$editors/$file is missing or differs"
-done
+while IFS= read -r file; do
+  cmp -s "$support/$file" "$editors/$file" || fail "$editors/$file is missing or differs"
+done < <(cd "$support" && find . -type f -printf '%P\n')
 unzip -Z1 "$editors/zolt-language.vsix" | grep -x extension/node_modules/vscode-languageclient/package.json > /dev/null ||
   fail "$editors/zolt-language.vsix is missing or lacks its language client"
 

@@ -22,6 +22,20 @@ fail() {
 
 [[ "$("$zolt" --version)" == "zolt "[0-9]* ]] || fail "zolt --version did not answer"
 
+# What the window cannot do it says on standard error, with status 2, and no
+# abort: an argument it does not know, a desktop it cannot reach.
+refusals=(
+  "--bogus|env LC_ALL=C $zolt --bogus|zolt: error: unknown argument '--bogus'"
+  "no display|env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C $zolt|zolt: fatal error: the window cannot be shown: no display is reachable"
+)
+for row in "${refusals[@]}"; do
+  IFS='|' read -r what command expected <<< "$row"
+  status=0
+  $command > /dev/null 2> "$work/refusal" || status=$?
+  [ "$status" -eq 2 ] || fail "zolt with $what ended with status $status, not 2"
+  grep -qxF "$expected" "$work/refusal" || fail "zolt with $what did not say: $expected"
+done
+
 mkdir "$work/cli" "$work/window"
 cp "$source" "$work/cli/SOURCE.ZOL"
 cp "$source" "$work/window/SOURCE.ZOL"

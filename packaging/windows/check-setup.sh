@@ -27,15 +27,11 @@ user_path='C:\tools;%USERPROFILE%\bin'
 current="$(basename "$setup" | sed -n 's/^zolt-\(.*\)-setup\.exe$/\1/p')"
 
 work="$(mktemp -d)"
-xvfb=""
-cleanup() {
-  wineserver -k 2> /dev/null || true
-  if [ -n "$xvfb" ]; then kill "$xvfb" 2> /dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'rm -rf "$work"' EXIT
 # shellcheck source=scripts/wine-desktop.sh
 . "$root/scripts/wine-desktop.sh"
+# shellcheck source=scripts/wine-session.sh
+. "$root/scripts/wine-session.sh"
 
 fail() {
   echo "check-setup: $*" >&2
@@ -51,9 +47,7 @@ for dll in $(x86_64-w64-mingw32-objdump -p "$setup" | sed -n 's/^\s*DLL Name: //
   esac
 done
 [ -x "$build/wine-run" ] || fail "no Windows build in $build: run ./build-windows.sh first"
-export WINEPREFIX="$build/wine" LOCPATH="$build/locale" LANG=zh_CN.UTF-8
-wineserver -p 2> /dev/null || true
-"$root/scripts/wine-prefix.sh" "$build"
+wine_session "$build"
 start_display 640x480
 
 wine() { "$build/wine-run" "$@"; }

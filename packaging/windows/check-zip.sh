@@ -37,11 +37,10 @@ done
 # Wine prefix that build-windows.sh prepared.
 build="$root/build-windows"
 [ -x "$build/wine-run" ] || fail "no Windows build in $build: run ./build-windows.sh first"
-export WINEPREFIX="$build/wine" LOCPATH="$build/locale" LANG=zh_CN.UTF-8
-wineserver -p 2> /dev/null || true
-trap 'wineserver -k 2> /dev/null || true; rm -rf "$work"' EXIT
-"$root/scripts/wine-prefix.sh" "$build"
-"$root/scripts/windows-cases.sh" "$build" "$top/zoltasm.exe" ||
+# shellcheck source=scripts/wine-session.sh
+. "$root/scripts/wine-session.sh"
+wine_session "$build"
+ZOLT_ZOLTASM="$top/zoltasm.exe" ctest --test-dir "$build" -R '^end_to_end_cases$' --output-on-failure ||
   fail "the end-to-end cases failed with the unpacked zoltasm.exe"
 "$root/scripts/windows-window-smoke.sh" "$build" "$top/zolt.exe" "$top/zoltasm.exe" "$work/window.png" ||
   fail "the unpacked zolt.exe failed its window check"

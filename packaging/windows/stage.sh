@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Lays out what a Windows user gets, as the zip and the setup program both
 # hold it: the two programs (with any DLL beside them), the examples, the
-# guide, the editor support (with the packed VS Code extension that ZOLT_VSIX
-# names, when it is set) and a read-me with Windows line ends.
+# guide, the editor support that the package build made (the folder
+# ZOLT_EDITORS names, with the packed VS Code extension that ZOLT_VSIX names,
+# when it is set) and a read-me with Windows line ends.
 #   packaging/windows/stage.sh WINDOWS_BUILD_DIR FOLDER
 set -euo pipefail
 from="$(realpath "$1")"
@@ -14,7 +15,7 @@ cp "$from"/*.exe "$top/"
 cp "$from"/*.dll "$top/" 2> /dev/null || true
 cp "$root"/examples/*.ZOL "$top/examples/"
 cp "$root/docs/guide.md" "$root"/docs/man/*.1 "$top/docs/"
-cp -r "$root/editors/vscode" "$root/editors/sublime" "$root/editors/vim" "$root/editors/README.md" "$top/editors/"
+cp -r "${ZOLT_EDITORS:?the editor support the package build made}/." "$top/editors/"
 if [ -n "${ZOLT_VSIX:-}" ]; then cp "$ZOLT_VSIX" "$top/editors/"; fi
 # A byte-order mark so that Notepad shows the Chinese text on every Windows.
 {

@@ -69,32 +69,42 @@ TEST_F(CommandsTest, OpenShowsTheOutcomeOfEachAnswer) {
       {"", "NOP", {"dialog *.ZOL"}},
       {" *.ZOL",
        "NOP",
-       {"dialog *.ZOL", "message 文件不能打开! | cannot open ' *.ZOL': no such file"}},
+       {"dialog *.ZOL",
+        "message 文件不能打开! |  *.ZOL: fatal error: cannot open ' *.ZOL': no such file"}},
       {kSource, "NOP\r\nHALT\r\n", {"dialog *.ZOL", "caption 编译完成", "details "}},
       {kSource,
        "NOP\r\nSET -1\r\nFOO\r\n",
        {"dialog *.ZOL", "caption 发现 2处错误",
-        "details line 2: SET operand '-1' gives -10000, outside 0 to 30000; 0 used\n"
-        "line 3: 'FOO' is not a statement"}},
+        "details demo.ZOL:2:5: error: SET operand '-1' gives -10000, outside 0 to 30000; 0 used\n"
+        "demo.ZOL:3:1: error: 'FOO' is not a statement"}},
       // A failed run leaves the earlier caption and details as they were.
       {kSource,
        "NOP\r\nBOUT X\r\n",
-       {"dialog *.ZOL", "message 文件不能打开! | line 2: BOUT count 'X' is not a number"}},
+       {"dialog *.ZOL",
+        "message 文件不能打开! | demo.ZOL:2:6: fatal error: the BOUT count 'X' is not a number; "
+        "write the count as a number, not a symbol"}},
+      // The lines in error before a failure come first, as the listing marks them.
+      {kSource,
+       "FOO\r\nDL 1X\r\n",
+       {"dialog *.ZOL",
+        "message 文件不能打开! | demo.ZOL:1:1: error: 'FOO' is not a statement\n"
+        "demo.ZOL:2:4: fatal error: '1X' is not a number; numbers are written as 12, -1.5, 2E3 "
+        "or &HFF"}},
   };
   for (const auto& row : rows) EXPECT_EQ(Open(row.answer, row.source), row.events) << row.answer;
 }
 
-TEST_F(CommandsTest, DetailsNameTheFirstTwentyLinesAndCountTheRest) {
+TEST_F(CommandsTest, DetailsNameTheFirstTwentyMessagesAndCountTheRest) {
   std::string lines;
   for (int i = 0; i < 25; ++i) lines += "FOO\r\n";
   const Events events = Open(kSource, lines);
   ASSERT_EQ(events.size(), 3u);
   EXPECT_EQ(events[1], "caption 发现 25处错误");
-  std::string details = "details line 1: 'FOO' is not a statement";
-  for (int line = 2; line <= 20; ++line) {
-    details += "\nline " + std::to_string(line) + ": 'FOO' is not a statement";
+  std::string details = "details ";
+  for (int line = 1; line <= 20; ++line) {
+    details += "demo.ZOL:" + std::to_string(line) + ":1: error: 'FOO' is not a statement\n";
   }
-  EXPECT_EQ(events[2], details + "\nand 5 more lines in error");
+  EXPECT_EQ(events[2], details + "(5 more not shown)");
 }
 
 TEST_F(CommandsTest, OpenFileRunsWithoutTheDialogAndExitHidesThenEnds) {

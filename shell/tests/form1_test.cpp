@@ -185,14 +185,15 @@ void Form1Test::linesInErrorAreListedInTheStatusTooltip() {
   Open(Source("bad.zol", "NOP\r\nSET -1\r\nFOO\r\n"));
   QCOMPARE(Label("Label4")->text(), "发现 2处错误");
   QCOMPARE(Label("Label4")->toolTip(),
-           "line 2: SET operand '-1' gives -10000, outside 0 to 30000; 0 used\n"
-           "line 3: 'FOO' is not a statement");
+           "bad.zol:2:5: error: SET operand '-1' gives -10000, outside 0 to 30000; 0 used\n"
+           "bad.zol:3:1: error: 'FOO' is not a statement");
 }
 
 void Form1Test::failedRunShowsTheCauseInAMessageBox() {
   Open(Source("operand.ZOL", "NOP\r\nBOUT X\r\n"));
-  QCOMPARE(messages_, QStringList{"ZOLT编译器 | 文件不能打开! | line 2: BOUT count 'X' is not a "
-                                  "number | 1 | 0 | smaller"});
+  QCOMPARE(messages_, QStringList{"ZOLT编译器 | 文件不能打开! | operand.ZOL:2:6: fatal error: the "
+                                  "BOUT count 'X' is not a number; write the count as a number, "
+                                  "not a symbol | 1 | 0 | smaller"});
   QCOMPARE(Label("Label4")->text(), "");
 }
 

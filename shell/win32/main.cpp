@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "catalog.h"
 #include "form1.h"
 
 namespace {
@@ -37,6 +38,7 @@ std::wstring SourceFromCommandLine() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  zolt::UseEnvironmentLanguage();
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   zolt::Form1 window(instance);

@@ -43,8 +43,9 @@ struct Entry {
   // A file's bytes, a link's target; a sparse file's or a disk's size.
   std::string content{};
   std::uintmax_t size = 0;
-  // Rights taken away once it is made.
+  // Rights taken away, then given, once it is made.
   fs::perms removed = fs::perms::none;
+  fs::perms added = fs::perms::none;
 };
 
 // What a run printed and returned; in err "{dir}" stands for the scratch
@@ -113,7 +114,7 @@ class BadInput : public testing::TestWithParam<Row> {
           mkfifo(path.c_str(), 0600);
           break;
         case Entry::Sparse:
-          WriteFile(path, "NOP\n");
+          WriteFile(path, entry.content);
           fs::resize_file(path, entry.size);
           break;
         case Entry::SmallDisk: {
@@ -130,6 +131,7 @@ class BadInput : public testing::TestWithParam<Row> {
       if (entry.removed != fs::perms::none) {
         fs::permissions(path, entry.removed, fs::perm_options::remove);
       }
+      if (entry.added != fs::perms::none) fs::permissions(path, entry.added, fs::perm_options::add);
     }
     return {};
   }
@@ -156,7 +158,7 @@ class BadInput : public testing::TestWithParam<Row> {
 // A failed run's outcome, after what the sources before it printed.
 Outcome Failed(std::string_view where, std::string_view cause, std::string out = "") {
   return {kFailed, std::move(out),
-          "文件不能打开!\n"s + std::string(where) + ": error: " + std::string(cause) + "\n"};
+          std::string(where) + ": fatal error: " + std::string(cause) + "\nassembly stopped.\n"};
 }
 
 std::string TooShort(const std::string& path) {
@@ -186,12 +188,32 @@ constexpr fs::perms kWrite =
     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
 const ProcessOptions kUnprivileged{.account = Account::Unprivileged};
 
+const Entry kObject{Entry::File, "prog.obj", "&hE000\r\n&hB800\t&h0\r\n"};
+const std::string kObjectPath = "{dir}/prog.obj";
+
+Outcome NotDisassembled(const std::string& where, const std::string& cause) {
+  return {kFailed, "",
+          kObjectPath + where + ": fatal error: " + cause + "\ndisassembly stopped.\n"};
+}
+
 std::vector<Row> Rows() {
   const Outcome done{kClean, "编译完成\n", ""};
   return {
       // Sources too big or too odd for a case file.
       {"TenMegabyteLine", {Source("; " + std::string(10 << 20, 'x'))}, done, kAllThree},
       {"TenMegabyteNumber", {Source("DL " + std::string(10 << 20, '0') + "1")}, done, kAllThree},
+      // A number is judged by its true value, however many digits either
+      // part has: 1E399 is too large, 1E-400 is 0.
+      {"LongMantissaLongExponent",
+       {Source("GOTO 0." + std::string(2000000, '0') + "1E+2000400\n")},
+       Failed(kSource + ":{line}", "'0." + std::string(58, '0') + "…' is too large"),
+       kAllThree},
+      {"LongMantissaNegativeExponent",
+       {Source("DL 1" + std::string(2000000, '0') + "E-2000400\n")},
+       {1, "发现 1处错误\n",
+        kSource + ":1:4: error: DL operand '1" + std::string(59, '0') +
+            "…' gives 0, outside 1 to 255; 1 used\n"},
+       kAllThree},
       {"OneLineTooMany",
        {Source(Repeat("NOP\n", 32767) + "NOP")},
        Failed(kSource, "the source has more than 32767 lines"),
@@ -203,7 +225,7 @@ std::vector<Row> Rows() {
        {kSource, ""}},
       {"WorkingFolderDeleted",
        {{Entry::Folder, "gone"}},
-       Failed("prog.ZOL", "filesystem error: cannot get current path: No such file or directory"),
+       Failed("prog.ZOL", "cannot find the working folder: No such file or directory"),
        {},
        {"prog.ZOL"},
        {.folder = "gone", .removeFolder = true}},
@@ -213,6 +235,27 @@ std::vector<Row> Rows() {
        kOnlySource,
        {},
        {.memory = std::size_t{64} << 20}},
+
+      // What messages quote stays one short line that acts on no terminal.
+      {"EscapeSequenceInSource",
+       {Source("\x1B]0;PWNED\x07\n")},
+       {1, "发现 1处错误\n", kSource + ":1:1: error: '\\x1B]0;PWNED\\x07' is not a statement\n"},
+       kAllThree},
+      {"NewlineInPath",
+       {{Entry::File, "a\nb.ZOL", "FOO\n"}},
+       {1, "发现 1处错误\n", "{dir}/a\\x0Ab.ZOL:1:1: error: 'FOO' is not a statement\n"},
+       {"a\nb.ZOL", "a\nb.lst", "a\nb.obj"},
+       {"{dir}/a\nb.ZOL"}},
+      {"HundredMegabyteWord",
+       {Source("FOO" + std::string(100 << 20, 'X'))},
+       {1, "发现 1处错误\n",
+        kSource + ":1:1: error: 'FOO" + std::string(57, 'X') + "…' is not a statement\n"},
+       kAllThree},
+      {"LargestSourceOfZeros",
+       {{Entry::Sparse, "prog.ZOL", "", std::uintmax_t{256} << 20}},
+       {1, "发现 1处错误\n",
+        kSource + ":1:1: error: '" + Repeat("\\x00", 60) + "…' is not a statement\n"},
+       kAllThree},
 
       // Sources that cannot be read, or are not worth reading.
       {"MissingFile",
@@ -253,7 +296,7 @@ std::vector<Row> Rows() {
        Failed(kSource, "cannot read '{dir}/prog.ZOL': " + kNotRegular),
        kOnlySource},
       {"HundredGigabytesSparse",
-       {{Entry::Sparse, "prog.ZOL", "", std::uintmax_t{100} << 30}},
+       {{Entry::Sparse, "prog.ZOL", "NOP\n", std::uintmax_t{100} << 30}},
        Failed(kSource, "cannot read '{dir}/prog.ZOL': it is larger than 256 MiB"),
        kOnlySource},
 
@@ -272,9 +315,12 @@ std::vector<Row> Rows() {
        {"prog.ZOL", "prog.lst"},
        {},
        kUnprivileged},
-      // The listing was opened first, so it stands there, empty.
+      // Neither output is emptied unless both can be written: the earlier
+      // listing stays as it was.
       {"ReadOnlyObjectFile",
-       {kNop, {Entry::File, "prog.obj", "&hF000\r\n", 0, kWrite}},
+       {kNop,
+        {Entry::File, "prog.lst", "an earlier listing\r\n", 0, fs::perms::none, kWrite},
+        {Entry::File, "prog.obj", "&hF000\r\n", 0, kWrite}},
        Failed(kSource, "cannot create '{dir}/prog.obj': Permission denied"),
        kAllThree,
        {},
@@ -301,6 +347,35 @@ std::vector<Row> Rows() {
        {"disk", "disk/prog.ZOL", "disk/prog.lst", "disk/prog.obj"},
        {"{dir}/disk/prog.ZOL"}},
 
+      // Writes that fail: each fails its own run, never the program, and a
+      // status line that could not be written fails the whole command.
+      {"FileSizeLimit",
+       {{Entry::File, "big.ZOL", Repeat("NOP\n", 20000)}, {Entry::File, "small.ZOL", "NOP\n"}},
+       {kFailed, "编译完成\n",
+        "{dir}/big.ZOL:{line}: fatal error: cannot write '{dir}/big.lst': File too large\n"
+        "assembly stopped.\n"},
+       {"big.ZOL", "big.lst", "big.obj", "small.ZOL", "small.lst", "small.obj"},
+       {"{dir}/big.ZOL", "{dir}/small.ZOL"},
+       {.fileSize = 100 << 10}},
+      {"StandardOutputReadByNobody",
+       {kNop, {Entry::File, "two.ZOL", "NOP\n"}},
+       {kFailed, "", "zoltasm: error: cannot write to standard output: Broken pipe\n"},
+       {"prog.ZOL", "prog.lst", "prog.obj", "two.ZOL", "two.lst", "two.obj"},
+       {kSource, "{dir}/two.ZOL"},
+       {.output = ProcessOptions::Output::ClosedPipe}},
+      {"StandardOutputOnAFullDisk",
+       {kNop},
+       {kFailed, "", "zoltasm: error: cannot write to standard output: No space left on device\n"},
+       kAllThree,
+       {},
+       {.output = ProcessOptions::Output::Full}},
+      {"StandardOutputClosed",
+       {kNop},
+       {kFailed, "", "zoltasm: error: cannot write to standard output: Bad file descriptor\n"},
+       kAllThree,
+       {},
+       {.output = ProcessOptions::Output::Closed}},
+
       // Paths whose outputs would land elsewhere than beside the source.
       {"NameOfTwoCharacters",
        {{Entry::Folder, "sub"}, {Entry::File, "sub/ab", "NOP\n"}},
@@ -309,7 +384,7 @@ std::vector<Row> Rows() {
        {"{dir}/sub/ab"}},
       {"NameOfTwoStrayBytes",
        {{Entry::Folder, "sub"}, {Entry::File, "sub/\x80\xBF", "NOP\n"}},
-       Failed("{dir}/sub/\x80\xBF", TooShort("{dir}/sub/\x80\xBF")),
+       Failed("{dir}/sub/\\x80\\xBF", TooShort("{dir}/sub/\\x80\\xBF")),
        {"sub", "sub/\x80\xBF"},
        {"{dir}/sub/\x80\xBF"}},
       {"NameOfThreeStrayBytes",
@@ -349,6 +424,43 @@ std::vector<Row> Rows() {
         {Entry::HardLink, "prog.obj", "prog.lst"}},
        Failed(kSource, kOneFile),
        kAllThree},
+
+      // A disassembly is written whole or not at all.
+      {"DisassembledIntoAFile",
+       {kObject},
+       {kClean, "", ""},
+       {"prog.obj", "back.ZOL"},
+       {"--disassemble", kObjectPath, "-o", "{dir}/back.ZOL"}},
+      {"DisassemblyOfNoObjectFile",
+       {{Entry::File, "prog.obj", "NOP\r\n"}},
+       NotDisassembled(":1:1",
+                       "'NOP' is not a code word; a code word is &h and hexadecimal digits, "
+                       "as in &hE000, and a line holds one, or two separated by a tab"),
+       {"prog.obj"},
+       {"--disassemble", kObjectPath, "-o", "{dir}/back.ZOL"}},
+      {"DisassemblyOntoItsObjectFile",
+       {kObject},
+       NotDisassembled("", "the output file '{dir}/./prog.obj' would overwrite the object file"),
+       {"prog.obj"},
+       {"--disassemble", kObjectPath, "-o", "{dir}/./prog.obj"}},
+      {"DisassemblyIntoAFolderWithoutWritePermission",
+       {kObject, {Entry::Folder, "locked", "", 0, kWrite}},
+       NotDisassembled("", "cannot create '{dir}/locked/back.ZOL': Permission denied"),
+       {"prog.obj", "locked"},
+       {"--disassemble", kObjectPath, "-o", "{dir}/locked/back.ZOL"},
+       kUnprivileged},
+      {"DisassemblyOverTheFileSizeLimit",
+       {{Entry::File, "prog.obj", Repeat("&hE000\r\n", 20000)}},
+       NotDisassembled("", "cannot write '{dir}/back.ZOL': File too large"),
+       {"prog.obj", "back.ZOL"},
+       {"--disassemble", kObjectPath, "-o", "{dir}/back.ZOL"},
+       {.fileSize = 100 << 10}},
+      {"DisassemblyReadByNobody",
+       {kObject},
+       NotDisassembled("", "cannot write to standard output: Broken pipe"),
+       {"prog.obj"},
+       {"--disassemble", kObjectPath},
+       {.output = ProcessOptions::Output::ClosedPipe}},
   };
 }
 
@@ -374,8 +486,8 @@ TEST_P(BadInput, EndsAsExpectedAndTouchesNothingElse) {
   EXPECT_EQ(result.exitStatus, row.outcome.status);
   EXPECT_EQ(result.out, row.outcome.out);
   const std::string err = Expand(row.outcome.err, dir);
-  const std::string actualErr =
-      std::regex_replace(result.err, std::regex(":[0-9]+: error"), ":{line}: error");
+  const std::string actualErr = std::regex_replace(
+      result.err, std::regex(":[0-9]+:[0-9]+: fatal error"), ":{line}: fatal error");
   EXPECT_EQ(err.find("{line}") == std::string::npos ? result.err : actualErr, err);
   const auto after = Files();
   std::set<std::string> names;
@@ -388,6 +500,18 @@ TEST_P(BadInput, EndsAsExpectedAndTouchesNothingElse) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, BadInput, testing::ValuesIn(Rows()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The source written to a file is the one written to standard output.
+TEST(Disassembly, WritesTheSameSourceToAFile) {
+  const ScratchFolder folder;
+  WriteFile(folder / "prog.obj", kObject.content);
+  const ProcessResult shown = RunZoltasm({"--disassemble", folder / "prog.obj"});
+  EXPECT_EQ(shown.out, "L0000:\r\n        NOP\r\n        GOTO L0000\r\n");
+  const ProcessResult written =
+      RunZoltasm({"--disassemble", folder / "prog.obj", "-o", folder / "back.ZOL"});
+  EXPECT_EQ(written.out, "");
+  EXPECT_EQ(ReadFile(folder / "back.ZOL"), shown.out);
+}
 
 // The permission rows prove nothing unless runs as the unprivileged account
 // really lose root's rights.

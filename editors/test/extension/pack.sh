@@ -2,11 +2,13 @@
 # Packs the VS Code extension as it is published: vsce, the publisher's own
 # tool, checks the manifest, that the files it names are there and that the
 # pinned language client goes in with the extension.
-#   editors/test/extension/pack.sh WORK
+#   editors/test/extension/pack.sh EXTENSION WORK
+# EXTENSION is the vscode/ folder of the editor support the build made (with
+# its grammar), WORK receives zolt-language.vsix.
 set -euo pipefail
-work="$1"
+extension="$(realpath "$1")"
+work="$(realpath -m "$2")"
 here="$(cd "$(dirname "$0")" && pwd)"
-extension="$here/../../vscode"
 
 "$here/../npm-ci.sh" "$here" "$work/vsce"
 # The extension's own dependencies, then its files over them.

@@ -35,8 +35,8 @@ const range = (line, start, end) => ({
   end: { line, character: end },
 });
 const markdown = (value) => ({ contents: { kind: 'markdown', value } });
-const error = (line, message) => ({
-  range: { start: { line, character: 0 } },
+const error = (line, character, message) => ({
+  range: { start: { line, character } },
   severity: 1,
   message,
 });
@@ -104,8 +104,8 @@ module.exports = [
       uri,
       version: 1,
       diagnostics: [
-        error(5, "'N=5' is not a statement"),
-        error(10, "DL operand '300' gives 300, outside 1 to 255; 255 used"),
+        error(5, 0, "'N=5' is not a statement"),
+        error(10, 3, "DL operand '300' gives 300, outside 1 to 255; 255 used"),
       ],
     },
   },
@@ -119,7 +119,7 @@ module.exports = [
     what: 'a change that stops the run',
     notify: lsp.DidChangeTextDocumentNotification.type,
     params: change(3, program('N= 5', 'DL')),
-    publishes: { version: 3, diagnostics: [error(10, '文件不能打开! DL has no operand')] },
+    publishes: { version: 3, diagnostics: [error(10, 0, 'DL has no operand')] },
   },
   {
     what: 'a change that fixes it again',
@@ -287,7 +287,7 @@ module.exports = [
     },
     publishes: {
       uri: 'file:///work/bytes.ZOL',
-      diagnostics: [error(2, "文件不能打开! '&HZZ' is not a number")],
+      diagnostics: [error(2, 6, "'&hZZ' is not a number")],
     },
   },
   {
@@ -389,7 +389,7 @@ module.exports = [
     what: 'a full text restores it',
     notify: lsp.DidChangeTextDocumentNotification.type,
     params: change(6, program('N=5', 'DL 30')),
-    publishes: { version: 6, diagnostics: [error(5, "'N=5' is not a statement")] },
+    publishes: { version: 6, diagnostics: [error(5, 0, "'N=5' is not a statement")] },
   },
   {
     what: 'hover on the restored document',
@@ -415,7 +415,7 @@ module.exports = [
       `"method":"${lsp.DidChangeTextDocumentNotification.method}","params":{"textDocument":` +
         `${versioned(8)},"contentChanges":[{"text":"${surrogates}"}]}`,
     ),
-    publishes: { uri, version: 8, diagnostics: [error(7, "'\\UD800' is not a statement")] },
+    publishes: { uri, version: 8, diagnostics: [error(7, 0, "'\\ud800' is not a statement")] },
   },
   {
     what: 'the outline names the labels as the text holds them',

@@ -1,0 +1,82 @@
+// Why a line is no statement, with how to put it right when the line shows
+// the mistake: the slips beginners make most.
+#include "compiler.h"
+#include "quote.h"
+#include "text.h"
+
+namespace zolt {
+namespace {
+
+// Whether two words differ by one letter changed, added, dropped, or two
+// neighbours swapped: a mnemonic mistyped ("HLAT", "NOOP", "GOT").
+bool OneSlipApart(std::string_view a, std::string_view b) {
+  if (a.size() > b.size()) std::swap(a, b);
+  if (b.size() - a.size() > 1) return false;
+  std::size_t i = 0;
+  while (i < a.size() && a[i] == b[i]) ++i;
+  if (a.size() < b.size()) return a.substr(i) == b.substr(i + 1);
+  if (i == a.size()) return false;
+  if (a.substr(i + 1) == b.substr(i + 1)) return true;
+  return i + 1 < a.size() && a[i] == b[i + 1] && a[i + 1] == b[i] &&
+         a.substr(i + 2) == b.substr(i + 2);
+}
+
+std::string_view NextWord(std::string_view text, std::size_t& at) {
+  at = FindNonBlank(text, at);
+  const std::size_t end = FindBlank(text, at);
+  const std::string_view word = text.substr(at, end - at);
+  at = end;
+  return word;
+}
+
+}  // namespace
+
+Message Compiler::NotAStatement() const {
+  const std::string_view line = PreparedLine(LineIn(upperSource_, lineIndex_));
+  std::size_t at = 0;
+  const std::string_view first = NextWord(line, at);
+  const std::string_view second = NextWord(line, at);
+  const std::string_view third = NextWord(line, at);
+  const std::string quoted = Quote(Original(first));
+  if (const std::optional<OtherBlank> blank = FindOtherBlank(first)) {
+    if (blank->code == 0x3000) {
+      return Message(
+          "%s is not a statement; a full-width space (U+3000) stands in it, and only "
+          "spaces and tabs separate words",
+          quoted);
+    }
+    return Message(
+        "%s is not a statement; the blank U+%s stands in it, and only spaces and tabs "
+        "separate words",
+        quoted, HexDigits(blank->code, 4));
+  }
+  if (second == ":") {
+    return Message(
+        "%s is not a statement; a label's ':' follows its name without a blank, as in %s", quoted,
+        Quote(std::string(Original(first)) + ":"));
+  }
+  if (second == "=") {
+    const std::string value = third.empty() ? "5" : std::string(Original(third));
+    return Message("%s is not a statement; symbols are defined with EQU, as in %s", quoted,
+                   Quote(std::string(Original(first)) + " EQU " + value));
+  }
+  for (const Instruction& row : Instructions()) {
+    const bool takesOperand = row.operand != OperandKind::None && row.operand != OperandKind::End;
+    if (!first.starts_with(row.mnemonic) || first.size() == row.mnemonic.size()) continue;
+    const std::string_view rest = Original(first.substr(row.mnemonic.size()));
+    if (rest.starts_with(';')) {
+      return Message("%s is not a statement; a comment begins with ';' after a blank", quoted);
+    }
+    if (!takesOperand) continue;
+    return Message("%s is not a statement; a blank separates %s from its operand, as in %s", quoted,
+                   row.mnemonic, Quote(std::string(row.mnemonic) + " " + std::string(rest)));
+  }
+  for (const Instruction& row : Instructions()) {
+    if (OneSlipApart(first, row.mnemonic)) {
+      return Message("%s is not a statement; did you mean %s?", quoted, Quote(row.mnemonic));
+    }
+  }
+  return Message("%s is not a statement", quoted);
+}
+
+}  // namespace zolt
