@@ -1,3 +1,5 @@
+// Messages in and out on the protocol's byte streams: a header with the
+// Content-Length, then the body, read in pieces or passed over.
 #include "framing.h"
 
 #include <algorithm>

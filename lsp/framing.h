@@ -1,3 +1,5 @@
+// The framing of the protocol's messages on a byte stream, and the largest
+// body taken.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// The conversation with an editor: each message taken apart and answered.
 #include "session.h"
 
 #include <algorithm>
@@ -6,6 +7,7 @@
 #include <ostream>
 #include <string>
 
+#include "catalog.h"
 #include "framing.h"
 #include "language_features.h"
 
@@ -35,9 +37,15 @@ const Json& Member(const Json& object, const char* name) {
   return found == object.end() ? kAbsent : *found;
 }
 
-const std::string kTooDeep =
-    "the message nests arrays and objects deeper than " + std::to_string(kDeepest) + " levels";
-const std::string kNoMemory = "there is not enough memory for this message";
+// The refusals' texts, in the language of the moment.
+std::string TooDeep() {
+  return Render(Message("the message nests arrays and objects deeper than %s levels",
+                        std::to_string(kDeepest)));
+}
+
+const char* NoMemory() {
+  return Tr("there is not enough memory for this message");
+}
 
 }  // namespace
 
@@ -47,7 +55,7 @@ void Session::Receive(std::string body) {
     Take(message);
   } catch (const std::bad_alloc&) {
     // What the message took is given back by now.
-    ReplyError(nullptr, kInternalError, kNoMemory);
+    ReplyError(nullptr, kInternalError, NoMemory());
   }
 }
 
@@ -64,7 +72,7 @@ void Session::Take(const MessageJson& read) {
   const bool request = message.contains("id");
   if (request && !IsId(id)) {
     return ReplyError(nullptr, kInvalidRequest,
-                      tooDeep ? kTooDeep : "a request's id is a number or a string");
+                      tooDeep ? TooDeep() : "a request's id is a number or a string");
   }
   const Json& method = Member(message, "method");
   if (!message.contains("method")) {
@@ -88,18 +96,28 @@ void Session::Reject(Frame::Kind kind) {
     case Frame::Kind::TooLarge:
       return ReplyError(
           nullptr, kInvalidRequest,
-          "the message is larger than " + std::to_string(kLargestBody >> 20) + " MiB");
+          Render(Message("the message is larger than %s MiB", std::to_string(kLargestBody >> 20))));
     case Frame::Kind::NoMemory:
-      return ReplyError(nullptr, kInternalError, kNoMemory);
+      return ReplyError(nullptr, kInternalError, NoMemory());
     default:
       return ReplyError(nullptr, kParseError, "the message's header has no Content-Length");
   }
 }
 
 void Session::ReportNoMemory() {
-  // A log message of type 1, an error.
-  WriteFrame(out_, R"({"jsonrpc":"2.0","method":"window/logMessage","params":{"type":1,)"
-                   R"("message":"an answer was lost: there is not enough memory"}})");
+  // A log message of type 1, an error, written without taking memory: the
+  // frame in pieces around the catalog's text, in which a character JSON
+  // would escape becomes a blank, so that its length is known beforehand.
+  constexpr std::string_view kHead =
+      R"({"jsonrpc":"2.0","method":"window/logMessage","params":{"type":1,"message":")";
+  constexpr std::string_view kTail = R"("}})";
+  const std::string_view text = Tr("an answer was lost: there is not enough memory");
+  out_ << "Content-Length: " << kHead.size() + text.size() + kTail.size() << "\r\n\r\n" << kHead;
+  for (const char c : text) {
+    out_.put(c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20 ? ' ' : c);
+  }
+  out_ << kTail;
+  out_.flush();
 }
 
 void Session::Request(const Json& id, const std::string& method, const Json& params, bool tooDeep) {
@@ -113,7 +131,7 @@ void Session::Request(const Json& id, const std::string& method, const Json& par
       {"textDocument/documentSymbol", &Session::SymbolsOf},
       {"textDocument/completion", &Session::CompletionAt},
   };
-  if (tooDeep) return ReplyError(id, kInvalidRequest, kTooDeep);
+  if (tooDeep) return ReplyError(id, kInvalidRequest, TooDeep());
   if (shutDown_) return ReplyError(id, kInvalidRequest, "the server is shut down");
   if (initialized_ == (method == "initialize")) {
     return initialized_ ? ReplyError(id, kInvalidRequest, "initialize comes once")
@@ -128,7 +146,7 @@ void Session::Request(const Json& id, const std::string& method, const Json& par
   } catch (const InvalidParams& error) {
     ReplyError(id, kInvalidParamsCode, error.what());
   } catch (const std::bad_alloc&) {
-    ReplyError(id, kInternalError, kNoMemory);
+    ReplyError(id, kInternalError, NoMemory());
   } catch (const std::exception& error) {
     ReplyError(id, kInternalError, error.what());
   }
@@ -149,7 +167,7 @@ void Session::Notification(const std::string& method, const Json& params, bool t
   // are those the server has no use for ($/cancelRequest, initialized, ...).
   const auto handler = kHandlers.find(method);
   if (!initialized_ || shutDown_ || handler == kHandlers.end()) return;
-  if (tooDeep) return Ignore(method, params, kTooDeep);
+  if (tooDeep) return Ignore(method, params, TooDeep());
   try {
     (this->*handler->second)(params);
   } catch (const std::exception& error) {
@@ -165,7 +183,7 @@ void Session::Ignore(const std::string& method, const Json& params, const std::s
   if (method != "textDocument/didClose" && uri.is_string()) {
     Forget(uri.get<std::string>(), Member(item, "version"));
   }
-  Log(method + " was ignored: " + why);
+  Log(Render(Message("%s was ignored: %s", method, why)));
 }
 
 Json Session::Initialize(const Json& params) {

@@ -1,3 +1,4 @@
+// The conversation with an editor, and the loop that serves one over a stream.
 #pragma once
 
 #include <iosfwd>
