@@ -77,9 +77,10 @@ std::vector<Row> Rows() {
        64 * kMiB,
        {"there is not enough memory for this message", R"("capabilities")"}},
       // Within the length taken, but five million empty objects take some
-      // 400 MB as JSON values, and giving them back must take none.
+      // 400 MB as JSON values, and giving them back, from inside the array
+      // around them, must take none.
       {"ObjectsBeyondMemory",
-       Framed(ArrayOf("{}", 5'000'000)) + initialize,
+       Framed(ArrayOf(ArrayOf("{}", 5'000'000), 1)) + initialize,
        0,
        "",
        256 * kMiB,

@@ -77,7 +77,8 @@ class Inbox {
     this.waiting = null;
     reader.listen((message) => {
       assert.ok(
-        rpc.Message.isResponse(message) || rpc.Message.isNotification(message),
+        message.jsonrpc === '2.0' &&
+          (rpc.Message.isResponse(message) || rpc.Message.isNotification(message)),
         `the server sent neither a response nor a notification: ${JSON.stringify(message)}`,
       );
       this.messages.push(message);
@@ -138,6 +139,14 @@ async function converse(server) {
         );
         checkShape(method, published.params, row.what);
         holds(published.params, row.publishes, row.what);
+      }
+      if (row.logs) {
+        const method = lsp.LogMessageNotification.method;
+        const logged = await inbox.next(
+          (m) => m.method === method && m.params.message.includes(row.logs.message),
+          row.what,
+        );
+        holds(logged.params, row.logs, row.what);
       }
       if (row.exits !== undefined) {
         const timeout = new Promise((resolve) => setTimeout(resolve, TIMEOUT_MS));

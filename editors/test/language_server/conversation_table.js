@@ -2,8 +2,10 @@
 // The conversation with `zoltasm --lsp`, one row a message: what is sent and
 // the fragments the reply must hold. A row sends a request (its reply must
 // hold `result`, or `error`), a notification (with `publishes`: the
-// diagnostics it must bring), or raw bytes (their error reply). Methods come
-// from the protocol package, so a misspelt method name cannot pass.
+// diagnostics it must bring), or raw bytes (their error reply, or what the
+// notification in them brings); with `logs`, the log message it brings.
+// Methods come from the protocol package, so a misspelt method name cannot
+// pass.
 
 const lsp = require('vscode-languageserver-protocol');
 
@@ -372,6 +374,10 @@ module.exports = [
         `"params":{"textDocument":${versioned(5)},"contentChanges":[{"text":${deepArrays}}]}`,
     ),
     publishes: { uri, version: 5, diagnostics: [] },
+    logs: {
+      type: lsp.MessageType.Warning,
+      message: 'textDocument/didChange was ignored: the message nests arrays and objects deeper',
+    },
   },
   {
     what: 'no hover on an unknown document',
@@ -398,10 +404,25 @@ module.exports = [
     result: markdown('**address** 1 · **code** `B800 1`\n\n**operand** `LOOP` = 1'),
   },
   {
+    what: 'a negative character stands for the start of the line',
+    request: lsp.HoverRequest.type,
+    params: at(4, -1),
+    result: { ...markdown('**address** 1'), range: range(4, 0, 9) },
+  },
+  {
     what: 'a text that is no string leaves the document unknown',
     notify: lsp.DidChangeTextDocumentNotification.type,
     params: change(7, 5),
     publishes: { version: 7, diagnostics: [] },
+    logs: { message: 'textDocument/didChange was ignored: ' },
+  },
+  {
+    what: 'a whole text with a member too deep beside it is refused too',
+    raw: message(
+      `"method":"${lsp.DidChangeTextDocumentNotification.method}","params":{"textDocument":` +
+        `${versioned(8)},"contentChanges":[{"text":"NOP","range":${nested('[', '', ']', 600)}}]}`,
+    ),
+    publishes: { uri, version: 8, diagnostics: [] },
   },
   {
     what: 'no definition in an unknown document',
@@ -413,9 +434,9 @@ module.exports = [
     what: 'lone surrogates are taken as U+FFFD, an escaped backslash as text',
     raw: message(
       `"method":"${lsp.DidChangeTextDocumentNotification.method}","params":{"textDocument":` +
-        `${versioned(8)},"contentChanges":[{"text":"${surrogates}"}]}`,
+        `${versioned(9)},"contentChanges":[{"text":"${surrogates}"}]}`,
     ),
-    publishes: { uri, version: 8, diagnostics: [error(7, 0, "'\\ud800' is not a statement")] },
+    publishes: { uri, version: 9, diagnostics: [error(7, 0, "'\\ud800' is not a statement")] },
   },
   {
     what: 'the outline names the labels as the text holds them',
