@@ -28,6 +28,17 @@ std::string Cat(const Parts&... parts) {
   return text;
 }
 
+// The mnemonics of the table's rows that fit, so that the generated programs
+// follow the table.
+template <typename Fits>
+std::vector<std::string> Mnemonics(Fits fits) {
+  std::vector<std::string> mnemonics;
+  for (const Instruction& row : Instructions()) {
+    if (fits(row)) mnemonics.emplace_back(row.mnemonic);
+  }
+  return mnemonics;
+}
+
 // Assembles the disassembly of the object and says where the result parts
 // from it; an empty text when they agree. Words the disassembler warned
 // about stand as comments, so the object it gives back lacks them.
@@ -119,8 +130,11 @@ class ProgramMaker {
   std::string Label(int labels) { return Cat("P", std::to_string(Pick(0, labels - 1))); }
 
   std::string Statement(int labels) {
-    static const char* const kCounts[] = {"DL", "TIME", "N=", "I=", "J="};
-    static const char* const kJumps[] = {"CJMP", "DJNZI", "DJNZJ"};
+    static const std::vector<std::string> kCounts = Mnemonics([](const Instruction& row) {
+      return row.operand == OperandKind::Integer && row.form == FieldForm::Direct;
+    });
+    static const std::vector<std::string> kJumps =
+        Mnemonics([](const Instruction& row) { return row.operand == OperandKind::Relative; });
     const bool label = labels > 0 && Pick(0, 1) == 0;
     switch (Pick(0, 10)) {
       case 0:
@@ -128,9 +142,11 @@ class ProgramMaker {
       case 1:
         return Cat("\tSTEP ", Fraction(-0.1, 0.1), " ; step\n");
       case 2:
-        return Cat(kCounts[Pick(0, 4)], " ", Pick(0, 3) == 0 ? "K" : Number(1, 255), "\n");
+        return Cat(kCounts[Pick(0, static_cast<int>(kCounts.size()) - 1)], " ",
+                   Pick(0, 3) == 0 ? "K" : Number(1, 255), "\n");
       case 3:
-        return Cat(kJumps[Pick(0, 2)], " ", label ? Label(labels) : Number(-1023, 1023), "\n");
+        return Cat(kJumps[Pick(0, static_cast<int>(kJumps.size()) - 1)], " ",
+                   label ? Label(labels) : Number(-1023, 1023), "\n");
       case 4:
         return Cat("GOTO ", label ? Label(labels) : Number(0, 65535), "\n");
       case 5:
