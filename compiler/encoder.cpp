@@ -68,6 +68,7 @@ void Compiler::Encode(const Instruction& instruction) {
 void Compiler::Clamp(std::int32_t low, std::int32_t high, std::string_view subject, Field field) {
   const std::int32_t bound = Value > high ? high : Value < low ? low : Value;
   if (bound == Value) return;
+  if (Observer != nullptr) Observer->OperandClamped(lineIndex_ + 1, Value, bound);
   focus_ = operandWord_;
   const std::string value = std::to_string(Value);
   const std::string lowText = std::to_string(low);

@@ -36,6 +36,9 @@ class RunObserver {
   // Pass 1 entered a symbol; lookups take the first entry of a name.
   virtual void SymbolDefined(std::string_view name, float value, SymbolKind kind, int line) = 0;
   virtual void OperandRead(const Operand& operand) = 0;
+  // The operand just read (a statement's or a data line's) gave a value
+  // outside its range, and the bound was used in its place.
+  virtual void OperandClamped(int line, std::int32_t given, std::int32_t used) = 0;
   // A listing line with words: its address and its one or two code words.
   virtual void WordsListed(int line, std::int16_t address, std::int16_t code,
                            std::optional<std::int16_t> code2) = 0;

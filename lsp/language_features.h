@@ -14,5 +14,6 @@ Json Definition(const Document& document, Place place);
 Json References(const Document& document, Place place, bool withDefinition);
 Json DocumentSymbols(const Document& document);
 Json Completion(const Document& document, Place place);
+Json InlayHints(const Document& document, LineSpan lines);
 
 }  // namespace zolt::lsp

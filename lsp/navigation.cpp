@@ -1,5 +1,5 @@
 #include "language_features.h"
-#include "numbers.h"
+#include "symbol_detail.h"
 
 namespace zolt::lsp {
 namespace {
@@ -47,7 +47,7 @@ Json DocumentSymbols(const Document& document) {
     const bool label = symbol.kind == RunObserver::SymbolKind::Label;
     symbols.push_back(
         {{"name", symbol.name},
-         {"detail", (label ? "label at " : "EQU ") + ValueText(symbol.value)},
+         {"detail", SymbolDetail(symbol)},
          {"kind", label ? kFunctionSymbol : kConstantSymbol},
          {"range", LineRangeOf(document, symbol.line)},
          {"selectionRange", RangeOf(document, symbol.line, document.NameOf(symbol))}});

@@ -28,6 +28,14 @@ Place PlaceOf(const Document& document, const Json& position) {
   return {index, document.text.ByteColumn(index, character, document.encoding)};
 }
 
+LineSpan LinesOf(const Document& document, const Json& range) {
+  const auto within = [&document](const Json& position) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(Whole(position, "line"), 0, document.text.Count() - 1));
+  };
+  return {within(range.at("start")), within(range.at("end"))};
+}
+
 Json RangeOf(const Document& document, int line, WordSpan span) {
   return {{"start", PositionOf(document, line, span.start)},
           {"end", PositionOf(document, line, span.end)}};

@@ -19,6 +19,12 @@ class InvalidParams : public std::runtime_error {
 // The protocol's shapes of places: reading a client's position, writing
 // positions, ranges and locations of a document.
 Place PlaceOf(const Document& document, const Json& position);
+// The lines a client's range touches, both ends included and within the text.
+struct LineSpan {
+  int first;
+  int last;
+};
+LineSpan LinesOf(const Document& document, const Json& range);
 Json RangeOf(const Document& document, int line, WordSpan span);
 Json LineRangeOf(const Document& document, int line);
 Json LocationOf(const Document& document, int line, WordSpan span);

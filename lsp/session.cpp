@@ -4,6 +4,7 @@
 #include <istream>
 #include <ostream>
 
+#include "catalog.h"
 #include "framing.h"
 #include "language_features.h"
 
@@ -69,6 +70,7 @@ void Session::Request(const Json& id, const std::string& method, const Json& par
       {"textDocument/references", &Session::ReferencesAt},
       {"textDocument/documentSymbol", &Session::SymbolsOf},
       {"textDocument/completion", &Session::CompletionAt},
+      {"textDocument/inlayHint", &Session::InlayHintsIn},
   };
   if (shutDown_) return ReplyError(id, kInvalidRequest, "the server is shut down");
   if (initialized_ == (method == "initialize")) {
@@ -115,6 +117,9 @@ Json Session::Initialize(const Json& params) {
       params.value(Json::json_pointer("/capabilities/general/positionEncodings"), Json::array());
   const bool bytes = std::find(offered.begin(), offered.end(), "utf-8") != offered.end();
   encoding_ = bytes ? PositionEncoding::Utf8 : PositionEncoding::Utf16;
+  // The editor's language, else the environment's, taken at start.
+  const Json locale = params.value("locale", Json());
+  if (locale.is_string()) UseLanguage(LanguageOfLocale(locale.get<std::string>()));
   initialized_ = true;
   return {{"capabilities",
            {{"positionEncoding", bytes ? "utf-8" : "utf-16"},
@@ -123,7 +128,9 @@ Json Session::Initialize(const Json& params) {
             {"definitionProvider", true},
             {"referencesProvider", true},
             {"documentSymbolProvider", true},
-            {"completionProvider", Json::object()}}},
+            // A blank after a mnemonic starts its operand.
+            {"inlayHintProvider", true},
+            {"completionProvider", {{"triggerCharacters", {" "}}}}}},
           {"serverInfo", {{"name", "zoltasm"}, {"version", ZOLT_VERSION}}}};
 }
 
@@ -160,6 +167,12 @@ Json Session::CompletionAt(const Json& params) {
   const Document* document = Find(params);
   return document == nullptr ? Json::array()
                              : Completion(*document, PlaceOf(*document, params.at("position")));
+}
+
+Json Session::InlayHintsIn(const Json& params) {
+  const Document* document = Find(params);
+  if (document == nullptr) return Json::array();
+  return InlayHints(*document, LinesOf(*document, params.at("range")));
 }
 
 void Session::Opened(const Json& params) {

@@ -38,6 +38,7 @@ class Session {
   Json ReferencesAt(const Json& params);
   Json SymbolsOf(const Json& params);
   Json CompletionAt(const Json& params);
+  Json InlayHintsIn(const Json& params);
 
   void Opened(const Json& params);
   void Changed(const Json& params);

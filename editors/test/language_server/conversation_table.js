@@ -2,7 +2,8 @@
 // The conversation with `zoltasm --lsp`, one row a message: what is sent and
 // the fragments the reply must hold. A row sends a request (its reply must
 // hold `result`, or `error`), a notification (with `publishes`: the
-// diagnostics it must bring), or raw bytes (their error reply). Methods come
+// diagnostics it must bring), or raw bytes (their error reply); a row with
+// `restart` starts a new server. Methods come
 // from the protocol package, so a misspelt method name cannot pass.
 
 const lsp = require('vscode-languageserver-protocol');
@@ -65,7 +66,8 @@ module.exports = [
         definitionProvider: true,
         referencesProvider: true,
         documentSymbolProvider: true,
-        completionProvider: {},
+        completionProvider: { triggerCharacters: [' '] },
+        inlayHintProvider: true,
       },
       serverInfo: { name: 'zoltasm' },
     },
@@ -81,8 +83,11 @@ module.exports = [
       uri,
       version: 1,
       diagnostics: [
-        error(5, 0, "'N=5' is not a statement"),
-        error(10, 3, "DL operand '300' gives 300, outside 1 to 255; 255 used"),
+        { ...error(5, 0, "'N=5' is not a statement"), range: range(5, 0, 3) },
+        {
+          ...error(10, 3, "DL operand '300' gives 300, outside 1 to 255; 255 used"),
+          range: range(10, 3, 6),
+        },
       ],
     },
   },
@@ -96,13 +101,55 @@ module.exports = [
     what: 'a change that stops the run',
     notify: lsp.DidChangeTextDocumentNotification.type,
     params: change(3, program('N= 5', 'DL')),
-    publishes: { version: 3, diagnostics: [error(10, 0, 'DL has no operand')] },
+    publishes: {
+      version: 3,
+      diagnostics: [{ range: range(10, 0, 2), severity: 1, message: 'DL has no operand' }],
+    },
+  },
+  {
+    what: 'two lines that stop the run: the first failure, on its word',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(4, program('X EQU', 'DL')),
+    publishes: {
+      version: 4,
+      diagnostics: [{ range: range(5, 2, 5), severity: 1, message: 'EQU has no value' }],
+    },
+  },
+  {
+    what: 'hover past the lines that stop the run',
+    request: lsp.HoverRequest.type,
+    params: at(12, 6),
+    result: { ...markdown('**循环**: label at word address 7'), range: range(12, 5, 7) },
+  },
+  {
+    what: 'definition past the lines that stop the run',
+    request: lsp.DefinitionRequest.type,
+    params: at(12, 6),
+    result: { uri, range: range(11, 0, 2) },
+  },
+  {
+    what: 'references past the lines that stop the run',
+    request: lsp.ReferencesRequest.type,
+    params: { ...at(12, 6), context: { includeDeclaration: false } },
+    result: [{ uri, range: range(12, 5, 7) }],
+  },
+  {
+    what: 'the outline past the lines that stop the run',
+    request: lsp.DocumentSymbolRequest.type,
+    params: { textDocument: doc },
+    result: { including: [{ name: '循环', detail: 'label at 7' }] },
+  },
+  {
+    what: 'completion past the lines that stop the run',
+    request: lsp.CompletionRequest.type,
+    params: at(12, 5),
+    result: { including: [{ label: '循环', detail: 'label at 7' }] },
   },
   {
     what: 'a change that fixes it again',
     notify: lsp.DidChangeTextDocumentNotification.type,
-    params: change(4, program('N= 5', 'DL 30')),
-    publishes: { version: 4, diagnostics: [] },
+    params: change(5, program('N= 5', 'DL 30')),
+    publishes: { version: 5, diagnostics: [] },
   },
   {
     what: 'hover on a statement',
@@ -136,6 +183,30 @@ module.exports = [
     request: lsp.HoverRequest.type,
     params: at(12, 6),
     result: { ...markdown('label at word address 9'), range: range(12, 5, 7) },
+  },
+  {
+    what: 'hover on a data line naming a symbol: its address and code, then the symbol',
+    request: lsp.HoverRequest.type,
+    params: at(8, 1),
+    result: {
+      ...markdown(
+        '**address** 6 · **code** `1`\n\n**data** `LOOP` = 1 · range 0 to 65535\n\n---\n\n' +
+          '**LOOP**: label at word address 1',
+      ),
+      range: range(8, 0, 4),
+    },
+  },
+  {
+    what: 'hover on a name in a comment',
+    request: lsp.HoverRequest.type,
+    params: at(9, 22),
+    result: null,
+  },
+  {
+    what: 'no definition for a name in a comment',
+    request: lsp.DefinitionRequest.type,
+    params: at(9, 22),
+    result: null,
   },
   {
     what: 'definition of a label',
@@ -188,6 +259,29 @@ module.exports = [
     ],
   },
   {
+    what: 'no inlay hints on a comment line',
+    request: lsp.InlayHintRequest.type,
+    params: { textDocument: doc, range: range(0, 0, 0) },
+    result: [],
+  },
+  {
+    what: 'inlay hints of the whole text, a BOUT block line by line',
+    request: lsp.InlayHintRequest.type,
+    params: { textDocument: doc, range: { start: at(0, 0).position, end: at(99, 0).position } },
+    result: [
+      { position: { line: 2, character: 3 }, label: '@0 E000', paddingLeft: true },
+      { position: { line: 4, character: 9 }, label: '@1 B800 1' },
+      { position: { line: 5, character: 4 }, label: '@3 ' },
+      { position: { line: 6, character: 10 }, label: '@4 D404' },
+      { position: { line: 7, character: 6 }, label: '@5 E802' },
+      { position: { line: 8, character: 4 }, label: '@6 1' },
+      { position: { line: 9, character: 25 }, label: '@7 A' },
+      { position: { line: 10, character: 5 }, label: '@8 ' },
+      { position: { line: 12, character: 7 }, label: '@9 B800 9' },
+      { position: { line: 13 }, label: '@11 ' },
+    ],
+  },
+  {
     what: 'completion at the start of a statement',
     request: lsp.CompletionRequest.type,
     params: at(2, 1),
@@ -208,6 +302,69 @@ module.exports = [
       { label: 'LOOP', kind: lsp.CompletionItemKind.Function },
       { label: '循环' },
     ],
+  },
+  {
+    what: 'completion on a data line offers the symbols',
+    request: lsp.CompletionRequest.type,
+    params: at(8, 2),
+    result: [{ label: 'COUNT' }, { label: 'LOOP' }, { label: '循环' }],
+  },
+  {
+    what: 'no completion in a comment',
+    request: lsp.CompletionRequest.type,
+    params: at(9, 12),
+    result: [],
+  },
+  {
+    what: 'an operand outside its range and a word after it',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(6, program('N= 5', 'DL 300 LOOP')),
+    publishes: {
+      version: 6,
+      diagnostics: [
+        { range: range(10, 3, 6), severity: 1, message: '255 used' },
+        { range: range(10, 7, 11), severity: 2, message: "'LOOP' after the operand is ignored" },
+      ],
+    },
+  },
+  {
+    what: 'hover on it gives the range and the value used',
+    request: lsp.HoverRequest.type,
+    params: at(10, 4),
+    result: {
+      ...markdown('**code** `90FF`\n\n**operand** `300` · range 1 to 255 · 255 used'),
+      range: range(10, 0, 6),
+    },
+  },
+  {
+    what: 'hover on a word ignored after the operand',
+    request: lsp.HoverRequest.type,
+    params: at(10, 8),
+    result: null,
+  },
+  {
+    what: 'no definition for a word ignored after the operand',
+    request: lsp.DefinitionRequest.type,
+    params: at(10, 8),
+    result: null,
+  },
+  {
+    what: 'no completion for a word ignored after the operand',
+    request: lsp.CompletionRequest.type,
+    params: at(10, 8),
+    result: [],
+  },
+  {
+    what: 'a data line being typed',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(7, program('N= 5', 'DL 30').replace('  COUNT ; data word COUNT', '')),
+    publishes: { version: 7, diagnostics: [{ range: { start: { line: 9 } }, severity: 1 }] },
+  },
+  {
+    what: 'completion on it offers the symbols',
+    request: lsp.CompletionRequest.type,
+    params: at(9, 0),
+    result: [{ label: 'COUNT' }, { label: 'LOOP' }, { label: '循环' }],
   },
   {
     what: 'a body that is not JSON',
@@ -281,4 +438,47 @@ module.exports = [
     error: { code: lsp.ErrorCodes.InvalidRequest },
   },
   { what: 'exit', notify: lsp.ExitNotification.type, params: undefined, exits: 0 },
+  { what: 'a second server, for an editor in Chinese', restart: true },
+  {
+    what: 'initialize with the locale zh-cn',
+    request: lsp.InitializeRequest.type,
+    params: { processId: null, rootUri: null, capabilities: {}, locale: 'zh-cn' },
+    result: { serverInfo: { name: 'zoltasm' } },
+  },
+  {
+    what: 'diagnostics in Chinese, on the same words',
+    notify: lsp.DidOpenTextDocumentNotification.type,
+    params: {
+      textDocument: { uri, languageId: 'zolt', version: 1, text: program('N= 5', 'DL 300') },
+    },
+    publishes: {
+      diagnostics: [{ range: range(10, 3, 6), message: '超出 1 到 255；改用 255' }],
+    },
+  },
+  {
+    what: 'hover in Chinese',
+    request: lsp.HoverRequest.type,
+    params: at(10, 4),
+    result: markdown('**地址** 8 · **代码** `90FF`\n\n**操作数** `300` · 范围 1 到 255 · 改用 255'),
+  },
+  {
+    what: 'hover on a label in Chinese',
+    request: lsp.HoverRequest.type,
+    params: at(4, 7),
+    result: markdown('**LOOP**：标号，字地址 1，定义于第 4 行'),
+  },
+  {
+    what: 'completion in Chinese',
+    request: lsp.CompletionRequest.type,
+    params: at(2, 1),
+    result: { including: [{ label: 'DJNZI', detail: '1 个字，距离 -1023 到 1023' }] },
+  },
+  {
+    what: 'the outline in Chinese',
+    request: lsp.DocumentSymbolRequest.type,
+    params: { textDocument: doc },
+    result: { including: [{ name: 'LOOP', detail: '标号，位于 1' }] },
+  },
+  { what: 'shutdown again', request: lsp.ShutdownRequest.type, params: undefined, result: null },
+  { what: 'exit again', notify: lsp.ExitNotification.type, params: undefined, exits: 0 },
 ];
