@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "editor_channels.h"
+
 namespace zolt::lsp {
 namespace {
 
@@ -30,7 +32,7 @@ void Blank(std::string& copy, const TextLines& lines, int line) {
 }  // namespace
 
 Analysis::Analysis(Compiler& compiler, const std::string& path, const TextLines& text) {
-  outcome_ = Observe(compiler, path, text.Text());
+  outcome_ = Observe(compiler, path, text.Text(), text.Count());
   said_ = compiler.Diagnostics;
   // Blanking a line leaves every other line where it stood, so a line's
   // number is the same in the text and in every blanked copy of it; the
@@ -47,16 +49,19 @@ Analysis::Analysis(Compiler& compiler, const std::string& path, const TextLines&
     std::vector<int> lines = blanked_;
     std::sort(lines.rbegin(), lines.rend());
     for (const int each : lines) Blank(blanked, text, each);
-    last = Observe(compiler, path, blanked);
+    last = Observe(compiler, path, blanked, text.Count());
   }
 }
 
-RunOutcome Analysis::Observe(Compiler& compiler, const std::string& path, std::string text) {
+RunOutcome Analysis::Observe(Compiler& compiler, const std::string& path, std::string text,
+                             int lines) {
   symbols_.clear();
   firstDefinition_.clear();
-  lines_.clear();
+  // Room for every line at once: a fact for nearly every line comes in.
+  lines_.assign(static_cast<std::size_t>(lines), LineFacts{});
   const Attachment attachment(compiler, this);
-  return RunInMemory(compiler, path, std::move(text)).outcome;
+  EditorChannels channels(path, std::move(text));
+  return Run(compiler, channels, path);
 }
 
 const SymbolFact* Analysis::FindSymbol(std::string_view name) const {

@@ -85,8 +85,8 @@ class Analysis final : private RunObserver {
   void WordsListed(int line, std::int16_t address, std::int16_t code,
                    std::optional<std::int16_t> code2) override;
   LineFacts& Facts(int line);
-  // Runs the text for its facts alone, forgetting those of an earlier run.
-  RunOutcome Observe(Compiler& compiler, const std::string& path, std::string text);
+  // Runs a text of so many lines, forgetting the facts of an earlier run.
+  RunOutcome Observe(Compiler& compiler, const std::string& path, std::string text, int lines);
 
   RunOutcome outcome_;
   std::vector<Diagnostic> said_;

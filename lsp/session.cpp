@@ -7,6 +7,7 @@
 #include "catalog.h"
 #include "framing.h"
 #include "language_features.h"
+#include "text_changes.h"
 
 namespace zolt::lsp {
 namespace {
@@ -19,7 +20,7 @@ constexpr int kInvalidParamsCode = -32602;
 constexpr int kInternalError = -32603;
 constexpr int kServerNotInitialized = -32002;
 
-constexpr int kFullSync = 1;
+constexpr int kIncrementalSync = 2;
 constexpr int kLogWarning = 2;
 
 bool IsId(const Json& id) {
@@ -123,7 +124,7 @@ Json Session::Initialize(const Json& params) {
   initialized_ = true;
   return {{"capabilities",
            {{"positionEncoding", bytes ? "utf-8" : "utf-16"},
-            {"textDocumentSync", {{"openClose", true}, {"change", kFullSync}}},
+            {"textDocumentSync", {{"openClose", true}, {"change", kIncrementalSync}}},
             {"hoverProvider", true},
             {"definitionProvider", true},
             {"referencesProvider", true},
@@ -181,12 +182,22 @@ void Session::Opened(const Json& params) {
            item.value("version", Json()));
 }
 
-// The whole text comes with every change (full synchronisation).
+// A change replaces ranges of the text the server holds (incremental
+// synchronisation), or the whole text.
 void Session::Changed(const Json& params) {
   const Json& changes = params.at("contentChanges");
   if (changes.empty()) return;
   const Json& item = params.at("textDocument");
-  Assemble(item.at("uri").get<std::string>(), changes.back().at("text").get<std::string>(),
+  const std::string uri = item.at("uri").get<std::string>();
+  const auto found = documents_.find(uri);
+  if (found == documents_.end()) {
+    if (!changes.back().contains("range")) {
+      return Assemble(uri, changes.back().at("text").get<std::string>(),
+                      item.value("version", Json()));
+    }
+    throw InvalidParams("a change of a range of a document whose text is not known");
+  }
+  Assemble(uri, lsp::Changed(found->second.text, changes, encoding_),
            item.value("version", Json()));
 }
 

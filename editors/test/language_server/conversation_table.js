@@ -61,7 +61,7 @@ module.exports = [
     result: {
       capabilities: {
         positionEncoding: 'utf-16',
-        textDocumentSync: { openClose: true, change: lsp.TextDocumentSyncKind.Full },
+        textDocumentSync: { openClose: true, change: lsp.TextDocumentSyncKind.Incremental },
         hoverProvider: true,
         definitionProvider: true,
         referencesProvider: true,
@@ -150,6 +150,35 @@ module.exports = [
     notify: lsp.DidChangeTextDocumentNotification.type,
     params: change(5, program('N= 5', 'DL 30')),
     publishes: { version: 5, diagnostics: [] },
+  },
+  {
+    what: 'two changes of ranges in one message, the second in UTF-16 units',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: {
+      textDocument: { uri, version: 50 },
+      contentChanges: [
+        { range: range(10, 3, 5), text: '300' },
+        { range: range(12, 5, 7), text: 'NOWHERE' },
+      ],
+    },
+    publishes: {
+      version: 50,
+      diagnostics: [
+        { range: range(10, 3, 6), message: '255 used' },
+        { range: range(12, 5, 12), message: "'NOWHERE' is not a defined symbol" },
+      ],
+    },
+  },
+  {
+    what: 'a change of a range across line ends puts the text back',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: {
+      textDocument: { uri, version: 51 },
+      contentChanges: [
+        { range: { start: at(10, 3).position, end: at(12, 12).position }, text: '30\r\n循环:\r\nGOTO 循环' },
+      ],
+    },
+    publishes: { version: 51, diagnostics: [] },
   },
   {
     what: 'hover on a statement',
