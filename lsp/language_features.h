@@ -14,6 +14,10 @@ Json Definition(const Document& document, Place place);
 Json References(const Document& document, Place place, bool withDefinition);
 Json DocumentSymbols(const Document& document);
 Json Completion(const Document& document, Place place);
+Json Highlights(const Document& document, Place place);
+Json FoldingRanges(const Document& document);
+// Adds the document's symbols that match a workspace/symbol query.
+void WorkspaceSymbols(const Document& document, std::string_view query, Json& into);
 Json InlayHints(const Document& document, LineSpan lines);
 
 }  // namespace zolt::lsp

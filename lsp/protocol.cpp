@@ -45,6 +45,11 @@ Json LineRangeOf(const Document& document, int line) {
   return RangeOf(document, line, {0, document.text.Line(line).size()});
 }
 
+Json LinesRangeOf(const Document& document, int first, int last) {
+  return {{"start", PositionOf(document, first, 0)},
+          {"end", PositionOf(document, last, document.text.Line(last).size())}};
+}
+
 Json LocationOf(const Document& document, int line, WordSpan span) {
   return {{"uri", document.uri}, {"range", RangeOf(document, line, span)}};
 }

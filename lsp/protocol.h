@@ -27,6 +27,8 @@ struct LineSpan {
 LineSpan LinesOf(const Document& document, const Json& range);
 Json RangeOf(const Document& document, int line, WordSpan span);
 Json LineRangeOf(const Document& document, int line);
+// From the start of the first line to the end of the last.
+Json LinesRangeOf(const Document& document, int first, int last);
 Json LocationOf(const Document& document, int line, WordSpan span);
 
 }  // namespace zolt::lsp

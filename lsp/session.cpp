@@ -72,6 +72,9 @@ void Session::Request(const Json& id, const std::string& method, const Json& par
       {"textDocument/documentSymbol", &Session::SymbolsOf},
       {"textDocument/completion", &Session::CompletionAt},
       {"textDocument/inlayHint", &Session::InlayHintsIn},
+      {"textDocument/documentHighlight", &Session::HighlightsAt},
+      {"textDocument/foldingRange", &Session::FoldingRangesOf},
+      {"workspace/symbol", &Session::WorkspaceSymbolsOf},
   };
   if (shutDown_) return ReplyError(id, kInvalidRequest, "the server is shut down");
   if (initialized_ == (method == "initialize")) {
@@ -131,6 +134,9 @@ Json Session::Initialize(const Json& params) {
             {"documentSymbolProvider", true},
             // A blank after a mnemonic starts its operand.
             {"inlayHintProvider", true},
+            {"documentHighlightProvider", true},
+            {"foldingRangeProvider", true},
+            {"workspaceSymbolProvider", true},
             {"completionProvider", {{"triggerCharacters", {" "}}}}}},
           {"serverInfo", {{"name", "zoltasm"}, {"version", ZOLT_VERSION}}}};
 }
@@ -174,6 +180,25 @@ Json Session::InlayHintsIn(const Json& params) {
   const Document* document = Find(params);
   if (document == nullptr) return Json::array();
   return InlayHints(*document, LinesOf(*document, params.at("range")));
+}
+
+Json Session::HighlightsAt(const Json& params) {
+  const Document* document = Find(params);
+  return document == nullptr ? Json::array()
+                             : Highlights(*document, PlaceOf(*document, params.at("position")));
+}
+
+Json Session::FoldingRangesOf(const Json& params) {
+  const Document* document = Find(params);
+  return document == nullptr ? Json::array() : FoldingRanges(*document);
+}
+
+// Over the open documents.
+Json Session::WorkspaceSymbolsOf(const Json& params) {
+  const std::string query = params.at("query").get<std::string>();
+  Json symbols = Json::array();
+  for (const auto& [uri, document] : documents_) WorkspaceSymbols(document, query, symbols);
+  return symbols;
 }
 
 void Session::Opened(const Json& params) {

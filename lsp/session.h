@@ -39,6 +39,9 @@ class Session {
   Json SymbolsOf(const Json& params);
   Json CompletionAt(const Json& params);
   Json InlayHintsIn(const Json& params);
+  Json HighlightsAt(const Json& params);
+  Json FoldingRangesOf(const Json& params);
+  Json WorkspaceSymbolsOf(const Json& params);
 
   void Opened(const Json& params);
   void Changed(const Json& params);
