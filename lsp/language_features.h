@@ -15,6 +15,8 @@ Json References(const Document& document, Place place, bool withDefinition);
 Json DocumentSymbols(const Document& document);
 Json Completion(const Document& document, Place place);
 Json Highlights(const Document& document, Place place);
+Json PrepareRename(const Document& document, Place place);
+Json Rename(const Document& document, Place place, std::string_view name);
 Json FoldingRanges(const Document& document);
 // Adds the document's symbols that match a workspace/symbol query.
 void WorkspaceSymbols(const Document& document, std::string_view query, Json& into);

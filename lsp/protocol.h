@@ -16,6 +16,13 @@ class InvalidParams : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A request the server understands but turns down, with the reason to show
+// the user (a rename to a name that is taken).
+class Refusal : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 // The protocol's shapes of places: reading a client's position, writing
 // positions, ranges and locations of a document.
 Place PlaceOf(const Document& document, const Json& position);

@@ -19,6 +19,7 @@ constexpr int kMethodNotFound = -32601;
 constexpr int kInvalidParamsCode = -32602;
 constexpr int kInternalError = -32603;
 constexpr int kServerNotInitialized = -32002;
+constexpr int kRequestFailed = -32803;
 
 constexpr int kIncrementalSync = 2;
 constexpr int kLogWarning = 2;
@@ -75,6 +76,8 @@ void Session::Request(const Json& id, const std::string& method, const Json& par
       {"textDocument/documentHighlight", &Session::HighlightsAt},
       {"textDocument/foldingRange", &Session::FoldingRangesOf},
       {"workspace/symbol", &Session::WorkspaceSymbolsOf},
+      {"textDocument/prepareRename", &Session::PrepareRenameAt},
+      {"textDocument/rename", &Session::RenameAt},
   };
   if (shutDown_) return ReplyError(id, kInvalidRequest, "the server is shut down");
   if (initialized_ == (method == "initialize")) {
@@ -89,6 +92,8 @@ void Session::Request(const Json& id, const std::string& method, const Json& par
     ReplyError(id, kInvalidParamsCode, error.what());
   } catch (const InvalidParams& error) {
     ReplyError(id, kInvalidParamsCode, error.what());
+  } catch (const Refusal& error) {
+    ReplyError(id, kRequestFailed, error.what());
   } catch (const std::exception& error) {
     ReplyError(id, kInternalError, error.what());
   }
@@ -137,6 +142,7 @@ Json Session::Initialize(const Json& params) {
             {"documentHighlightProvider", true},
             {"foldingRangeProvider", true},
             {"workspaceSymbolProvider", true},
+            {"renameProvider", {{"prepareProvider", true}}},
             {"completionProvider", {{"triggerCharacters", {" "}}}}}},
           {"serverInfo", {{"name", "zoltasm"}, {"version", ZOLT_VERSION}}}};
 }
@@ -191,6 +197,19 @@ Json Session::HighlightsAt(const Json& params) {
 Json Session::FoldingRangesOf(const Json& params) {
   const Document* document = Find(params);
   return document == nullptr ? Json::array() : FoldingRanges(*document);
+}
+
+Json Session::PrepareRenameAt(const Json& params) {
+  const Document* document = Find(params);
+  return document == nullptr ? Json()
+                             : PrepareRename(*document, PlaceOf(*document, params.at("position")));
+}
+
+Json Session::RenameAt(const Json& params) {
+  const Document* document = Find(params);
+  return document == nullptr ? Json()
+                             : Rename(*document, PlaceOf(*document, params.at("position")),
+                                      params.at("newName").get<std::string>());
 }
 
 // Over the open documents.

@@ -42,6 +42,8 @@ class Session {
   Json HighlightsAt(const Json& params);
   Json FoldingRangesOf(const Json& params);
   Json WorkspaceSymbolsOf(const Json& params);
+  Json PrepareRenameAt(const Json& params);
+  Json RenameAt(const Json& params);
 
   void Opened(const Json& params);
   void Changed(const Json& params);

@@ -71,6 +71,7 @@ module.exports = [
         documentHighlightProvider: true,
         foldingRangeProvider: true,
         workspaceSymbolProvider: true,
+        renameProvider: { prepareProvider: true },
       },
       serverInfo: { name: 'zoltasm' },
     },
@@ -346,6 +347,45 @@ module.exports = [
       { position: { line: 13 }, label: '@11 ' },
     ],
   },
+  {
+    what: 'prepare a rename from an operand',
+    request: lsp.PrepareRenameRequest.type,
+    params: at(4, 7),
+    result: { range: range(4, 5, 9), placeholder: 'LOOP' },
+  },
+  {
+    what: 'no rename of a mnemonic',
+    request: lsp.PrepareRenameRequest.type,
+    params: at(2, 1),
+    error: { code: lsp.LSPErrorCodes.RequestFailed, message: 'only a label or an EQU name' },
+  },
+  {
+    what: 'rename a label: its definition, its operands and data lines',
+    request: lsp.RenameRequest.type,
+    params: { ...at(3, 1), newName: 'Again' },
+    result: {
+      changes: {
+        [uri]: [
+          { range: range(3, 0, 4), newText: 'Again' },
+          { range: range(4, 5, 9), newText: 'Again' },
+          { range: range(6, 6, 10), newText: 'Again' },
+          { range: range(8, 0, 4), newText: 'Again' },
+        ],
+      },
+    },
+  },
+  ...[
+    ['count', "'count' is taken: it names the symbol defined on line 2"],
+    ['goto', "'goto' is a mnemonic"],
+    ['&H10', "'&H10' cannot name a symbol"],
+    ['A B', "'A B' cannot name a symbol"],
+    ['A:', "'A:' cannot name a symbol"],
+  ].map(([newName, message]) => ({
+    what: `no rename to ${newName}`,
+    request: lsp.RenameRequest.type,
+    params: { ...at(4, 7), newName },
+    error: { code: lsp.LSPErrorCodes.RequestFailed, message },
+  })),
   {
     what: 'completion at the start of a statement',
     request: lsp.CompletionRequest.type,
