@@ -15,29 +15,12 @@ constexpr int kFunctionItem = 3;
 constexpr int kKeywordItem = 14;
 constexpr int kConstantItem = 21;
 
-// What the instruction table says of a mnemonic, in a line.
-std::string Summary(const Instruction& row) {
-  const std::string words = row.words == 1 ? Tr("1 word") : Tr("2 words");
-  switch (row.operand) {
-    case OperandKind::Integer:
-    case OperandKind::Scaled:
-      return Render(Message("%s, operand %s", words, OperandRange(row)));
-    case OperandKind::Relative:
-      return Render(Message("%s, distance %s", words, OperandRange(row)));
-    case OperandKind::Block:
-      return Render(Message("1 + n words, n data lines follow (n %s)", OperandRange(row)));
-    case OperandKind::None:
-    case OperandKind::End:
-      break;
-  }
-  return words;
-}
-
 Json Mnemonics() {
   Json items = Json::array();
   for (const Instruction& row : Instructions()) {
-    items.push_back(
-        {{"label", std::string(row.mnemonic)}, {"kind", kKeywordItem}, {"detail", Summary(row)}});
+    items.push_back({{"label", std::string(row.mnemonic)},
+                     {"kind", kKeywordItem},
+                     {"detail", InstructionSummary(row)}});
   }
   return items;
 }

@@ -15,6 +15,7 @@ Json References(const Document& document, Place place, bool withDefinition);
 Json DocumentSymbols(const Document& document);
 Json Completion(const Document& document, Place place);
 Json Highlights(const Document& document, Place place);
+Json SignatureHelp(const Document& document, Place place);
 Json PrepareRename(const Document& document, Place place);
 Json Rename(const Document& document, Place place, std::string_view name);
 Json FoldingRanges(const Document& document);

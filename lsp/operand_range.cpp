@@ -17,6 +17,23 @@ std::string OperandRange(const Instruction& row) {
   return RangeText(static_cast<float>(row.low) / unit, static_cast<float>(row.high) / unit);
 }
 
+std::string InstructionSummary(const Instruction& row) {
+  const std::string words = row.words == 1 ? Tr("1 word") : Tr("2 words");
+  switch (row.operand) {
+    case OperandKind::Integer:
+    case OperandKind::Scaled:
+      return Render(Message("%s, operand %s", words, OperandRange(row)));
+    case OperandKind::Relative:
+      return Render(Message("%s, distance %s", words, OperandRange(row)));
+    case OperandKind::Block:
+      return Render(Message("1 + n words, n data lines follow (n %s)", OperandRange(row)));
+    case OperandKind::None:
+    case OperandKind::End:
+      break;
+  }
+  return words;
+}
+
 std::string RangeText(float low, float high) {
   return Render(Message("%s to %s", ValueText(low), ValueText(high)));
 }

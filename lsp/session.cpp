@@ -78,6 +78,7 @@ void Session::Request(const Json& id, const std::string& method, const Json& par
       {"workspace/symbol", &Session::WorkspaceSymbolsOf},
       {"textDocument/prepareRename", &Session::PrepareRenameAt},
       {"textDocument/rename", &Session::RenameAt},
+      {"textDocument/signatureHelp", &Session::SignatureHelpAt},
   };
   if (shutDown_) return ReplyError(id, kInvalidRequest, "the server is shut down");
   if (initialized_ == (method == "initialize")) {
@@ -143,6 +144,7 @@ Json Session::Initialize(const Json& params) {
             {"foldingRangeProvider", true},
             {"workspaceSymbolProvider", true},
             {"renameProvider", {{"prepareProvider", true}}},
+            {"signatureHelpProvider", {{"triggerCharacters", {" "}}}},
             {"completionProvider", {{"triggerCharacters", {" "}}}}}},
           {"serverInfo", {{"name", "zoltasm"}, {"version", ZOLT_VERSION}}}};
 }
@@ -210,6 +212,12 @@ Json Session::RenameAt(const Json& params) {
   return document == nullptr ? Json()
                              : Rename(*document, PlaceOf(*document, params.at("position")),
                                       params.at("newName").get<std::string>());
+}
+
+Json Session::SignatureHelpAt(const Json& params) {
+  const Document* document = Find(params);
+  return document == nullptr ? Json()
+                             : SignatureHelp(*document, PlaceOf(*document, params.at("position")));
 }
 
 // Over the open documents.

@@ -44,6 +44,7 @@ class Session {
   Json WorkspaceSymbolsOf(const Json& params);
   Json PrepareRenameAt(const Json& params);
   Json RenameAt(const Json& params);
+  Json SignatureHelpAt(const Json& params);
 
   void Opened(const Json& params);
   void Changed(const Json& params);

@@ -72,6 +72,7 @@ module.exports = [
         foldingRangeProvider: true,
         workspaceSymbolProvider: true,
         renameProvider: { prepareProvider: true },
+        signatureHelpProvider: { triggerCharacters: [' '] },
       },
       serverInfo: { name: 'zoltasm' },
     },
@@ -386,6 +387,35 @@ module.exports = [
     params: { ...at(4, 7), newName },
     error: { code: lsp.LSPErrorCodes.RequestFailed, message },
   })),
+  {
+    what: 'signature help after a relative jump: the distance and the addresses it reaches',
+    request: lsp.SignatureHelpRequest.type,
+    params: at(6, 7),
+    result: {
+      signatures: [
+        {
+          label: 'DJNZI distance',
+          documentation: '1 word, distance -1023 to 1023\n\nfrom word address 4 it reaches 0 to 1028',
+          parameters: [{ label: 'distance' }],
+        },
+      ],
+      activeParameter: 0,
+    },
+  },
+  {
+    what: 'signature help after an absolute jump',
+    request: lsp.SignatureHelpRequest.type,
+    params: at(4, 5),
+    result: {
+      signatures: [{ label: 'GOTO word address', documentation: 'operand 0 to 65535' }],
+    },
+  },
+  {
+    what: 'no signature help after a mnemonic without an operand',
+    request: lsp.SignatureHelpRequest.type,
+    params: at(2, 3),
+    result: null,
+  },
   {
     what: 'completion at the start of a statement',
     request: lsp.CompletionRequest.type,
