@@ -16,6 +16,9 @@ Json DocumentSymbols(const Document& document);
 Json Completion(const Document& document, Place place);
 Json Highlights(const Document& document, Place place);
 Json SignatureHelp(const Document& document, Place place);
+Json SemanticTokens(const Document& document);
+// The token types and modifiers SemanticTokens numbers.
+Json SemanticTokensLegend();
 Json PrepareRename(const Document& document, Place place);
 Json Rename(const Document& document, Place place, std::string_view name);
 Json FoldingRanges(const Document& document);

@@ -79,6 +79,7 @@ void Session::Request(const Json& id, const std::string& method, const Json& par
       {"textDocument/prepareRename", &Session::PrepareRenameAt},
       {"textDocument/rename", &Session::RenameAt},
       {"textDocument/signatureHelp", &Session::SignatureHelpAt},
+      {"textDocument/semanticTokens/full", &Session::SemanticTokensOf},
   };
   if (shutDown_) return ReplyError(id, kInvalidRequest, "the server is shut down");
   if (initialized_ == (method == "initialize")) {
@@ -145,6 +146,7 @@ Json Session::Initialize(const Json& params) {
             {"workspaceSymbolProvider", true},
             {"renameProvider", {{"prepareProvider", true}}},
             {"signatureHelpProvider", {{"triggerCharacters", {" "}}}},
+            {"semanticTokensProvider", {{"legend", SemanticTokensLegend()}, {"full", true}}},
             {"completionProvider", {{"triggerCharacters", {" "}}}}}},
           {"serverInfo", {{"name", "zoltasm"}, {"version", ZOLT_VERSION}}}};
 }
@@ -218,6 +220,11 @@ Json Session::SignatureHelpAt(const Json& params) {
   const Document* document = Find(params);
   return document == nullptr ? Json()
                              : SignatureHelp(*document, PlaceOf(*document, params.at("position")));
+}
+
+Json Session::SemanticTokensOf(const Json& params) {
+  const Document* document = Find(params);
+  return document == nullptr ? Json({{"data", Json::array()}}) : SemanticTokens(*document);
 }
 
 // Over the open documents.

@@ -45,6 +45,7 @@ class Session {
   Json PrepareRenameAt(const Json& params);
   Json RenameAt(const Json& params);
   Json SignatureHelpAt(const Json& params);
+  Json SemanticTokensOf(const Json& params);
 
   void Opened(const Json& params);
   void Changed(const Json& params);

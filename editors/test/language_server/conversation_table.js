@@ -30,6 +30,35 @@ const program = (line5, line10) =>
     'END',
   ].join('\r\n');
 
+// The program's semantic tokens, five numbers a token: line and start from
+// the token before, length, type (keyword, function, variable, number,
+// comment) and modifiers (1 declaration, 2 data, 4 ignored); line 10's given.
+const tokens = (...line10) =>
+  [
+    [0, 0, 29, 4, 0],
+    [1, 0, 5, 2, 1],
+    [0, 6, 3, 0, 0],
+    [0, 4, 2, 3, 0],
+    [1, 0, 3, 0, 0],
+    [1, 0, 4, 1, 1],
+    [1, 0, 4, 0, 0],
+    [0, 5, 4, 1, 0],
+    [1, 0, 2, 0, 0],
+    [0, 3, 1, 3, 0],
+    [1, 0, 5, 0, 0],
+    [0, 6, 4, 1, 0],
+    [1, 0, 4, 0, 0],
+    [0, 5, 1, 3, 0],
+    [1, 0, 4, 1, 2],
+    [1, 2, 5, 2, 2],
+    [0, 6, 17, 4, 0],
+    ...line10,
+    [1, 0, 2, 1, 1],
+    [1, 0, 4, 0, 0],
+    [0, 5, 2, 1, 0],
+    [1, 0, 3, 0, 0],
+  ].flat();
+
 const at = (line, character) => ({ textDocument: doc, position: { line, character } });
 const range = (line, start, end) => ({
   start: { line, character: start },
@@ -73,6 +102,13 @@ module.exports = [
         workspaceSymbolProvider: true,
         renameProvider: { prepareProvider: true },
         signatureHelpProvider: { triggerCharacters: [' '] },
+        semanticTokensProvider: {
+          legend: {
+            tokenTypes: ['keyword', 'function', 'variable', 'number', 'comment'],
+            tokenModifiers: ['declaration', 'data', 'ignored'],
+          },
+          full: true,
+        },
       },
       serverInfo: { name: 'zoltasm' },
     },
@@ -320,6 +356,12 @@ module.exports = [
     result: [{ startLine: 7, endLine: 9 }],
   },
   {
+    what: 'semantic tokens: comments, EQU names, mnemonics, labels, numbers, data words',
+    request: lsp.SemanticTokensRequest.type,
+    params: { textDocument: doc },
+    result: { data: tokens([1, 0, 2, 0, 0], [0, 3, 2, 3, 0]) },
+  },
+  {
     what: 'workspace symbols over the open documents, in any letter case',
     request: lsp.WorkspaceSymbolRequest.type,
     params: { query: 'oo' },
@@ -470,6 +512,12 @@ module.exports = [
       ...markdown('**code** `90FF`\n\n**operand** `300` · range 1 to 255 · 255 used'),
       range: range(10, 0, 6),
     },
+  },
+  {
+    what: 'semantic tokens of a word ignored after the operand',
+    request: lsp.SemanticTokensRequest.type,
+    params: { textDocument: doc },
+    result: { data: tokens([1, 0, 2, 0, 0], [0, 3, 3, 3, 0], [0, 4, 4, 4, 4]) },
   },
   {
     what: 'hover on a word ignored after the operand',
