@@ -64,6 +64,11 @@ RunOutcome Analysis::Observe(Compiler& compiler, const std::string& path, std::s
   return Run(compiler, channels, path);
 }
 
+const RunObserver::Fix* Analysis::FixOf(std::size_t diagnostic) const {
+  const auto found = fixes_.find(diagnostic);
+  return found == fixes_.end() ? nullptr : &found->second;
+}
+
 const SymbolFact* Analysis::FindSymbol(std::string_view name) const {
   const auto found = firstDefinition_.find(std::string(name));
   return found == firstDefinition_.end() ? nullptr : &symbols_[found->second];
@@ -99,6 +104,10 @@ void Analysis::OperandRead(const Operand& operand) {
   Facts(operand.line).operand =
       OperandFact{operand.column, std::string(operand.word), std::string(operand.value),
                   operand.instruction, std::nullopt};
+}
+
+void Analysis::FixOffered(std::size_t diagnostic, const Fix& fix) {
+  if (blanked_.empty()) fixes_.emplace(diagnostic, fix);
 }
 
 // What the operand gave is in its value text already.

@@ -5,15 +5,9 @@
 #include "numbers.h"
 
 namespace zolt::lsp {
-namespace {
-
-// A scaled operand is written in units of 0.0001.
-constexpr float kScale = 10000;
-
-}  // namespace
 
 std::string OperandRange(const Instruction& row) {
-  const float unit = row.operand == OperandKind::Scaled ? kScale : 1;
+  const float unit = row.operand == OperandKind::Scaled ? static_cast<float>(kScale) : 1;
   return RangeText(static_cast<float>(row.low) / unit, static_cast<float>(row.high) / unit);
 }
 

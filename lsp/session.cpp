@@ -80,6 +80,7 @@ void Session::Request(const Json& id, const std::string& method, const Json& par
       {"textDocument/rename", &Session::RenameAt},
       {"textDocument/signatureHelp", &Session::SignatureHelpAt},
       {"textDocument/semanticTokens/full", &Session::SemanticTokensOf},
+      {"textDocument/codeAction", &Session::CodeActionsIn},
   };
   if (shutDown_) return ReplyError(id, kInvalidRequest, "the server is shut down");
   if (initialized_ == (method == "initialize")) {
@@ -146,6 +147,7 @@ Json Session::Initialize(const Json& params) {
             {"workspaceSymbolProvider", true},
             {"renameProvider", {{"prepareProvider", true}}},
             {"signatureHelpProvider", {{"triggerCharacters", {" "}}}},
+            {"codeActionProvider", {{"codeActionKinds", {"quickfix", "refactor.rewrite"}}}},
             {"semanticTokensProvider", {{"legend", SemanticTokensLegend()}, {"full", true}}},
             {"completionProvider", {{"triggerCharacters", {" "}}}}}},
           {"serverInfo", {{"name", "zoltasm"}, {"version", ZOLT_VERSION}}}};
@@ -225,6 +227,13 @@ Json Session::SignatureHelpAt(const Json& params) {
 Json Session::SemanticTokensOf(const Json& params) {
   const Document* document = Find(params);
   return document == nullptr ? Json({{"data", Json::array()}}) : SemanticTokens(*document);
+}
+
+Json Session::CodeActionsIn(const Json& params) {
+  const Document* document = Find(params);
+  if (document == nullptr) return Json::array();
+  const Json& range = params.at("range");
+  return CodeActions(*document, LinesOf(*document, range), PlaceOf(*document, range.at("start")));
 }
 
 // Over the open documents.

@@ -46,6 +46,7 @@ class Session {
   Json RenameAt(const Json& params);
   Json SignatureHelpAt(const Json& params);
   Json SemanticTokensOf(const Json& params);
+  Json CodeActionsIn(const Json& params);
 
   void Opened(const Json& params);
   void Changed(const Json& params);

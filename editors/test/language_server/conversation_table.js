@@ -102,6 +102,7 @@ module.exports = [
         workspaceSymbolProvider: true,
         renameProvider: { prepareProvider: true },
         signatureHelpProvider: { triggerCharacters: [' '] },
+        codeActionProvider: { codeActionKinds: ['quickfix', 'refactor.rewrite'] },
         semanticTokensProvider: {
           legend: {
             tokenTypes: ['keyword', 'function', 'variable', 'number', 'comment'],
@@ -520,6 +521,24 @@ module.exports = [
     result: { data: tokens([1, 0, 2, 0, 0], [0, 3, 3, 3, 0], [0, 4, 4, 4, 4]) },
   },
   {
+    what: 'code actions: the bound for an operand out of range, &H for the number',
+    request: lsp.CodeActionRequest.type,
+    params: { textDocument: doc, range: range(10, 4, 4), context: { diagnostics: [] } },
+    result: [
+      {
+        title: "Replace '300' with '255'",
+        kind: lsp.CodeActionKind.QuickFix,
+        diagnostics: [{ range: range(10, 3, 6), message: '255 used' }],
+        edit: { changes: { [uri]: [{ range: range(10, 3, 6), newText: '255' }] } },
+      },
+      {
+        title: "Write '300' as '&H12C'",
+        kind: lsp.CodeActionKind.RefactorRewrite,
+        edit: { changes: { [uri]: [{ range: range(10, 3, 6), newText: '&H12C' }] } },
+      },
+    ],
+  },
+  {
     what: 'hover on a word ignored after the operand',
     request: lsp.HoverRequest.type,
     params: at(10, 8),
@@ -548,6 +567,37 @@ module.exports = [
     request: lsp.CompletionRequest.type,
     params: at(9, 0),
     result: [{ label: 'COUNT' }, { label: 'LOOP' }, { label: '循环' }],
+  },
+  {
+    what: 'a label with a blank before its colon, a full-width space',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(8, program('LOOP2 :', 'DL\u30005')),
+    publishes: { version: 8 },
+  },
+  {
+    what: 'no code action on a comment line',
+    request: lsp.CodeActionRequest.type,
+    params: { textDocument: doc, range: range(0, 0, 0), context: { diagnostics: [] } },
+    result: [],
+  },
+  {
+    what: 'code actions over the lines: the label joined, a space for the full-width one',
+    request: lsp.CodeActionRequest.type,
+    params: {
+      textDocument: doc,
+      range: { start: at(5, 0).position, end: at(10, 0).position },
+      context: { diagnostics: [] },
+    },
+    result: [
+      { edit: { changes: { [uri]: [{ range: range(5, 0, 7), newText: 'LOOP2:' }] } } },
+      { edit: { changes: { [uri]: [{ range: range(10, 2, 3), newText: ' ' }] } } },
+    ],
+  },
+  {
+    what: 'a count written with &H',
+    request: lsp.CodeActionRequest.type,
+    params: { textDocument: doc, range: range(7, 5, 5), context: { diagnostics: [] } },
+    result: [{ title: "Write '2' as '&H2'", kind: lsp.CodeActionKind.RefactorRewrite }],
   },
   {
     what: 'a body that is not JSON',
