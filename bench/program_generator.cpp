@@ -1,3 +1,4 @@
+// Writing the benchmark's program pair, statement for statement.
 #include "program_generator.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The benchmark's programs: one program written in ZOLT and in GNU as syntax.
 #pragma once
 
 #include <string>

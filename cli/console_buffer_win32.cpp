@@ -56,12 +56,16 @@ std::streamsize ConsoleBuffer::xsputn(const char* text, std::streamsize count) {
 int ConsoleBuffer::sync() {
   const std::size_t lineEnd = pending_.rfind('\n');
   if (lineEnd != std::string::npos) WriteOut(lineEnd + 1);
-  return 0;
+  // A line that did not reach the handle fails the stream's flush, so the
+  // command reports the lost status line as it does on Linux.
+  return failed_ ? -1 : 0;
 }
 
 void ConsoleBuffer::WriteOut(std::size_t count) {
-  if (count == 0 || handle_ == nullptr || handle_ == INVALID_HANDLE_VALUE) {
+  if (count == 0) return;
+  if (handle_ == nullptr || handle_ == INVALID_HANDLE_VALUE) {
     pending_.erase(0, count);
+    failed_ = true;
     return;
   }
   const std::wstring wide = zolt::WideFromUtf8(std::string_view(pending_).substr(0, count));
@@ -69,9 +73,15 @@ void ConsoleBuffer::WriteOut(std::size_t count) {
   DWORD mode = 0;
   DWORD written = 0;
   if (GetConsoleMode(handle_, &mode)) {
-    WriteConsoleW(handle_, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    if (!WriteConsoleW(handle_, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) ||
+        written != wide.size()) {
+      failed_ = true;
+    }
     return;
   }
   const std::string bytes = PipeBytes(wide);
-  WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+      written != bytes.size()) {
+    failed_ = true;
+  }
 }

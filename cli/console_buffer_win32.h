@@ -27,4 +27,5 @@ class ConsoleBuffer : public std::streambuf {
 
   HANDLE handle_;
   std::string pending_;
+  bool failed_ = false;  // some text never reached the handle
 };

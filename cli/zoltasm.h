@@ -1,3 +1,4 @@
+// The zoltasm command as a function, for each system's own entry point.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The file channels of a run: the one interface the compiler reads and writes through.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// Formatting the listing's and object file's lines into their outputs.
 #include "listing_format.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The listing's and object file's lines, byte for byte.
 #pragma once
 
 #include <cstdint>

@@ -214,10 +214,11 @@ bool StartsLikeNumber(std::string_view word) {
 }
 
 // A symbol's value text is no number the user wrote: messages name the
-// symbol and the value it holds instead.
+// symbol and the value text it stands for in an operand, the number the
+// operand was read from.
 std::string Quoted(const Written& written) {
   if (written.symbol == nullptr) return Quote(written.word);
-  return Quote(written.symbol->name) + " (" + ExactText(written.symbol->value) + ")";
+  return Quote(written.symbol->name) + " (" + ValueText(written.symbol->value) + ")";
 }
 
 void RequireNumber(std::string_view text, const Written& written) {
@@ -263,16 +264,6 @@ std::string CapitalExponent(const char* begin, const char* end) {
 }
 
 }  // namespace
-
-std::string ExactText(float value) {
-  std::array<char, 32> buffer{};
-  constexpr float kWholeDigits = 1e18F;
-  const auto result = std::trunc(value) == value && std::fabs(value) < kWholeDigits
-                          ? std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                          static_cast<std::int64_t>(value))
-                          : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  return CapitalExponent(buffer.data(), result.ptr);
-}
 
 std::string ValueText(float value) {
   // Label addresses and jump distances are whole numbers of at most seven

@@ -36,8 +36,8 @@ struct Written {
   const SymbolOperand* symbol = nullptr;
 };
 
-// 'WORD' as written, or 'NAME' (VALUE) for a symbol, with the value as the
-// symbol holds it.
+// 'WORD' as written, or 'NAME' (VALUE) for a symbol, with the value text the
+// symbol gives an operand.
 std::string Quoted(const Written& written);
 
 // Checks that the text is a number, without regard to its size.
@@ -62,9 +62,5 @@ float ToSingle(std::string_view text, const Written& written);
 // A symbol value written with seven significant digits; always reads back
 // as a number to the same single-precision value.
 std::string ValueText(float value);
-
-// A symbol value as it is held, for messages: whole values as plain digits,
-// others in the shortest form that reads back the same.
-std::string ExactText(float value);
 
 }  // namespace zolt

@@ -1,3 +1,4 @@
+// An output's text, built line by line in memory.
 #pragma once
 
 #include <algorithm>

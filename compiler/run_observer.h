@@ -1,3 +1,4 @@
+// What a run tells an editor: symbols, operands and listed lines, as plain data.
 #pragma once
 
 #include <cstddef>

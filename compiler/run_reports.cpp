@@ -1,3 +1,4 @@
+// The compile context's reports to an attached run observer.
 #include "compiler.h"
 #include "text.h"
 

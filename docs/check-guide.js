@@ -21,6 +21,10 @@
 //   node docs/check-guide.js ZOLTASM GUIDE...
 // With ZOLT_UPDATE_GUIDE=1 in the environment, the quotes that differ are
 // rewritten from what zoltasm gives; review them with git diff.
+// The guide also lists every message of the catalog (messages/po/zh_CN.po)
+// whole in backquotes, its English text in the English part and its Chinese
+// text in the Chinese part; the words of the kinds and the usage texts are
+// told in prose.
 
 const fs = require('fs');
 const os = require('os');
@@ -185,6 +189,34 @@ function checkGuide(zoltasm, guide) {
   return marked.size;
 }
 
+// The catalog's one-line messages as [English, Chinese] pairs, read by
+// gettext's own msgexec, which runs its command once for each message with
+// the English text in MSGEXEC_MSGID and the Chinese on standard input.
+function catalogMessages() {
+  const po = path.join(root, 'messages', 'po', 'zh_CN.po');
+  const each = 'case "$MSGEXEC_MSGID" in *"\n"*|"") exit 0;; esac; printf "%s\\0" "$MSGEXEC_MSGID"; cat; printf "\\0"';
+  const result = spawnSync('msgexec', ['-i', po, 'sh', '-c', each]);
+  if (result.status !== 0) throw new Error(`msgexec failed on ${po}: ${result.stderr}`);
+  const texts = result.stdout.toString().split('\0').slice(0, -1);
+  const pairs = [];
+  for (let i = 0; i + 1 < texts.length; i += 2) pairs.push([texts[i], texts[i + 1]]);
+  return pairs.filter(([english]) => !english.endsWith(': '));
+}
+
+function checkMessages(guide) {
+  const text = fs.readFileSync(guide, 'utf8');
+  const english = text.indexOf('\n## English\n');
+  const chinese = text.indexOf('\n## 中文\n');
+  if (english < 0 || chinese < 0) return fail(`${guide}: no "## 中文" and "## English" parts`);
+  const parts = { zh: text.slice(chinese, english), en: text.slice(english) };
+  const pairs = catalogMessages();
+  if (pairs.length === 0) return fail('the message catalog holds no message');
+  for (const [message, translation] of pairs) {
+    if (!parts.en.includes(`\`${message}\``)) fail(`${guide}: the English part does not list \`${message}\``);
+    if (!parts.zh.includes(`\`${translation}\``)) fail(`${guide}: the Chinese part does not list \`${translation}\``);
+  }
+}
+
 const [zoltasm, ...guides] = process.argv.slice(2);
 if (process.env.LOCPATH) process.env.LOCPATH = path.resolve(process.env.LOCPATH);
 // The Chinese quotes mean nothing if zoltasm cannot speak Chinese here.
@@ -194,7 +226,10 @@ if (help('zh_CN.UTF-8') === help('C')) {
   process.exit(1);
 }
 let quotes = 0;
-for (const guide of guides) quotes += checkGuide(path.resolve(zoltasm), guide);
+for (const guide of guides) {
+  quotes += checkGuide(path.resolve(zoltasm), guide);
+  checkMessages(guide);
+}
 for (const message of failures) console.error(message);
 console.log(`${quotes} quotes checked, ${failures.length} failures`);
 process.exit(failures.length === 0 && quotes > 0 ? 0 : 1);

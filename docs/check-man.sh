@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# The manual pages render cleanly: groff gives no warning on its typesetter
-# device, with the input read raw and through preconv (-k); and man -l on a
-# UTF-8 terminal neither warns nor shows stray characters (a quote, a
+# The manual pages render cleanly, the English ones in man/ and their
+# Simplified Chinese translations in man/zh_CN/ (UTF-8): groff gives no
+# warning, on its typesetter device for the English pages (input read raw
+# and through preconv, -k) and on the UTF-8 terminal device through preconv
+# for the Chinese ones, which the typesetter has no glyphs for; and man -l
+# on a UTF-8 terminal neither warns nor shows stray characters (a quote, a
 # backslash, a request that leaked into the text, a replacement character),
-# and shows the texts a reader copies as the programs write them.
+# and shows the texts a reader copies as the programs write them. Every
+# English page has its Chinese one.
 #   docs/check-man.sh
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -12,8 +16,14 @@ trap 'rm -rf "$work"' EXIT
 
 # What each page must show on a terminal, whitespace runs taken as one space.
 declare -A shows=(
-  [zoltasm.1]='SOURCE:LINE: error: CAUSE|SOURCE[:LINE]: error: CAUSE|编译完成 (compile complete)|发现 n处错误|文件不能打开!|/usr/share/doc/zolt/examples/|/usr/share/zolt/editors/'
+  [zoltasm.1]='SOURCE:LINE:COLUMN: error: CAUSE|SOURCE[:LINE:COLUMN]: fatal error: CAUSE|assembly stopped.|编译完成 (compile complete)|发现 n处错误|文件不能打开!|/usr/share/doc/zolt/examples/|/usr/share/zolt/editors/'
   [zolt.1]='文件 (File)|打开 (Open)|退出 (Exit)|编译完成 (compile complete)|发现 n处错误|文件不能打开!'
+)
+# The same for the Chinese pages, compared without whitespace, since lines
+# break between any two Chinese characters.
+declare -A shows_zh=(
+  [zoltasm.1]='源程序:行:列:错误：原因|源程序[:行:列]:致命错误：原因|汇编中止。|编译完成|发现n处错误|文件不能打开!|/usr/share/doc/zolt/examples/|/usr/share/zolt/editors/'
+  [zolt.1]='“文件”|“打开”|“退出”|编译完成|发现n处错误|文件不能打开!'
 )
 
 failures=0
@@ -22,11 +32,16 @@ fail() {
   failures=$((failures + 1))
 }
 
-for page in "$here"/man/*.1; do
+for page in "$here"/man/*.1 "$here"/man/zh_CN/*.1; do
   name="$(basename "$page")"
-  for preconv in "" -k; do
-    if ! groff -ww -z $preconv -man "$page" > "$work/warnings" 2>&1 || [ -s "$work/warnings" ]; then
-      fail "groff -ww -z${preconv:+ $preconv} -man $name is not silent:"
+  case "$page" in
+    */zh_CN/*) chinese=1; runs=("-k -Tutf8") ;;
+    *) chinese=0; runs=("" "-k")
+       [ -f "$here/man/zh_CN/$name" ] || fail "$name has no Chinese translation in man/zh_CN" ;;
+  esac
+  for options in "${runs[@]}"; do
+    if ! groff -ww -z $options -man "$page" > "$work/warnings" 2>&1 || [ -s "$work/warnings" ]; then
+      fail "groff -ww -z${options:+ $options} -man $name is not silent:"
       cat "$work/warnings" >&2
     fi
   done
@@ -40,12 +55,17 @@ for page in "$here"/man/*.1; do
     fail "man -l $name shows stray characters:"
     cat "$work/stray" >&2
   fi
-  flat="$(tr -s ' \n' '  ' < "$work/text")"
-  IFS='|' read -r -a texts <<< "${shows[$name]:-}"
+  if [ "$chinese" = 1 ]; then
+    flat="$(tr -d ' \n' < "$work/text")"
+    IFS='|' read -r -a texts <<< "${shows_zh[$name]:-}"
+  else
+    flat="$(tr -s ' \n' '  ' < "$work/text")"
+    IFS='|' read -r -a texts <<< "${shows[$name]:-}"
+  fi
   for text in "${texts[@]}"; do
     [[ "$flat" == *"$text"* ]] || fail "man -l $name does not show '$text'"
   done
 done
 
 [ "$failures" -eq 0 ] || exit 1
-echo "check-man: $(ls "$here"/man/*.1 | wc -l) pages render without warnings or stray characters"
+echo "check-man: $(ls "$here"/man/*.1 "$here"/man/zh_CN/*.1 | wc -l) pages render without warnings or stray characters"

@@ -1,8 +1,11 @@
+// The conversation with an editor: each message taken apart and answered.
 #include "session.h"
 
 #include <algorithm>
 #include <istream>
+#include <new>
 #include <ostream>
+#include <string>
 
 #include "catalog.h"
 #include "framing.h"
@@ -28,41 +31,98 @@ bool IsId(const Json& id) {
   return id.is_number_integer() || id.is_string();
 }
 
+// A member of an object, or null when there is none (or no object).
+const Json& Member(const Json& object, const char* name) {
+  static const Json kAbsent;
+  if (!object.is_object()) return kAbsent;
+  const auto found = object.find(name);
+  return found == object.end() ? kAbsent : *found;
+}
+
+// The refusals' texts, in the language of the moment.
+std::string TooDeep() {
+  return Render(Message("the message nests arrays and objects deeper than %s levels",
+                        std::to_string(kDeepest)));
+}
+
+const char* NoMemory() {
+  return Tr("there is not enough memory for this message");
+}
+
 }  // namespace
 
-void Session::Receive(std::string_view body) {
-  const Json message = Json::parse(body, nullptr, false);
-  if (message.is_discarded()) return ReplyError(nullptr, kParseError, "the message is not JSON");
+void Session::Receive(std::string body) {
+  try {
+    const MessageJson message(std::move(body));
+    Take(message);
+  } catch (const std::bad_alloc&) {
+    // What the message took is given back by now.
+    ReplyError(nullptr, kInternalError, NoMemory());
+  }
+}
+
+void Session::Take(const MessageJson& read) {
+  if (read.Kind() == MessageJson::Form::NotJson) {
+    return ReplyError(nullptr, kParseError, "the message is not JSON");
+  }
+  const Json& message = read.Value();
   if (!message.is_object()) {
     return ReplyError(nullptr, kInvalidRequest, "a message is a JSON object");
   }
-  const Json id = message.value("id", Json());
+  const bool tooDeep = read.Kind() == MessageJson::Form::TooDeep;
+  const Json& id = Member(message, "id");
   const bool request = message.contains("id");
   if (request && !IsId(id)) {
-    return ReplyError(nullptr, kInvalidRequest, "a request's id is a number or a string");
+    return ReplyError(nullptr, kInvalidRequest,
+                      tooDeep ? TooDeep() : "a request's id is a number or a string");
   }
-  const auto method = message.find("method");
-  if (method == message.end()) {
+  const Json& method = Member(message, "method");
+  if (!message.contains("method")) {
     // A response: the server sends no requests, so there is nothing to match.
     if (request && (message.contains("result") || message.contains("error"))) return;
     return ReplyError(id, kInvalidRequest, "a request or notification names its method");
   }
-  if (message.value("jsonrpc", Json()) != "2.0" || !method->is_string()) {
+  if (Member(message, "jsonrpc") != "2.0" || !method.is_string()) {
     return ReplyError(id, kInvalidRequest, "not a JSON-RPC 2.0 message");
   }
-  const Json params = message.value("params", Json());
+  const Json& params = Member(message, "params");
   if (request) {
-    Request(id, method->get<std::string>(), params);
+    Request(id, method.get<std::string>(), params, tooDeep);
   } else {
-    Notification(method->get<std::string>(), params);
+    Notification(method.get<std::string>(), params, tooDeep);
   }
 }
 
-void Session::RejectHeader() {
-  ReplyError(nullptr, kParseError, "the message's header has no Content-Length");
+void Session::Reject(Frame::Kind kind) {
+  switch (kind) {
+    case Frame::Kind::TooLarge:
+      return ReplyError(
+          nullptr, kInvalidRequest,
+          Render(Message("the message is larger than %s MiB", std::to_string(kLargestBody >> 20))));
+    case Frame::Kind::NoMemory:
+      return ReplyError(nullptr, kInternalError, NoMemory());
+    default:
+      return ReplyError(nullptr, kParseError, "the message's header has no Content-Length");
+  }
 }
 
-void Session::Request(const Json& id, const std::string& method, const Json& params) {
+void Session::ReportNoMemory() {
+  // A log message of type 1, an error, written without taking memory: the
+  // frame in pieces around the catalog's text, in which a character JSON
+  // would escape becomes a blank, so that its length is known beforehand.
+  constexpr std::string_view kHead =
+      R"({"jsonrpc":"2.0","method":"window/logMessage","params":{"type":1,"message":")";
+  constexpr std::string_view kTail = R"("}})";
+  const std::string_view text = Tr("an answer was lost: there is not enough memory");
+  out_ << "Content-Length: " << kHead.size() + text.size() + kTail.size() << "\r\n\r\n" << kHead;
+  for (const char c : text) {
+    out_.put(c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20 ? ' ' : c);
+  }
+  out_ << kTail;
+  out_.flush();
+}
+
+void Session::Request(const Json& id, const std::string& method, const Json& params, bool tooDeep) {
   using Handler = Json (Session::*)(const Json&);
   static const std::unordered_map<std::string_view, Handler> kHandlers = {
       {"initialize", &Session::Initialize},
@@ -82,6 +142,7 @@ void Session::Request(const Json& id, const std::string& method, const Json& par
       {"textDocument/semanticTokens/full", &Session::SemanticTokensOf},
       {"textDocument/codeAction", &Session::CodeActionsIn},
   };
+  if (tooDeep) return ReplyError(id, kInvalidRequest, TooDeep());
   if (shutDown_) return ReplyError(id, kInvalidRequest, "the server is shut down");
   if (initialized_ == (method == "initialize")) {
     return initialized_ ? ReplyError(id, kInvalidRequest, "initialize comes once")
@@ -97,19 +158,21 @@ void Session::Request(const Json& id, const std::string& method, const Json& par
     ReplyError(id, kInvalidParamsCode, error.what());
   } catch (const Refusal& error) {
     ReplyError(id, kRequestFailed, error.what());
+  } catch (const std::bad_alloc&) {
+    ReplyError(id, kInternalError, NoMemory());
   } catch (const std::exception& error) {
     ReplyError(id, kInternalError, error.what());
   }
 }
 
-void Session::Notification(const std::string& method, const Json& params) {
+void Session::Notification(const std::string& method, const Json& params, bool tooDeep) {
   using Handler = void (Session::*)(const Json&);
   static const std::unordered_map<std::string_view, Handler> kHandlers = {
       {"textDocument/didOpen", &Session::Opened},
       {"textDocument/didChange", &Session::Changed},
       {"textDocument/didClose", &Session::Closed},
   };
-  if (method == "exit") {
+  if (method == "exit" && !tooDeep) {
     exited_ = true;
     return;
   }
@@ -117,11 +180,23 @@ void Session::Notification(const std::string& method, const Json& params) {
   // are those the server has no use for ($/cancelRequest, initialized, ...).
   const auto handler = kHandlers.find(method);
   if (!initialized_ || shutDown_ || handler == kHandlers.end()) return;
+  if (tooDeep) return Ignore(method, params, TooDeep());
   try {
     (this->*handler->second)(params);
   } catch (const std::exception& error) {
-    Log(method + " was ignored: " + error.what());
+    Ignore(method, params, error.what());
   }
+}
+
+// A new text that is not taken leaves its document unknown: nothing is shown
+// from a text the editor no longer holds, until the next whole text.
+void Session::Ignore(const std::string& method, const Json& params, const std::string& why) {
+  const Json& item = Member(params, "textDocument");
+  const Json& uri = Member(item, "uri");
+  if (method != "textDocument/didClose" && uri.is_string()) {
+    Forget(uri.get<std::string>(), Member(item, "version"));
+  }
+  Log(Render(Message("%s was ignored: %s", method, why)));
 }
 
 Json Session::Initialize(const Json& params) {
@@ -246,8 +321,7 @@ Json Session::WorkspaceSymbolsOf(const Json& params) {
 
 void Session::Opened(const Json& params) {
   const Json& item = params.at("textDocument");
-  Assemble(item.at("uri").get<std::string>(), item.at("text").get<std::string>(),
-           item.value("version", Json()));
+  Assemble(item, item.at("text").get<std::string>());
 }
 
 // A change replaces ranges of the text the server holds (incremental
@@ -256,30 +330,39 @@ void Session::Changed(const Json& params) {
   const Json& changes = params.at("contentChanges");
   if (changes.empty()) return;
   const Json& item = params.at("textDocument");
-  const std::string uri = item.at("uri").get<std::string>();
-  const auto found = documents_.find(uri);
-  if (found == documents_.end()) {
-    if (!changes.back().contains("range")) {
-      return Assemble(uri, changes.back().at("text").get<std::string>(),
-                      item.value("version", Json()));
-    }
+  const auto found = documents_.find(item.at("uri").get<std::string>());
+  if (found != documents_.end()) {
+    return Assemble(item, lsp::Changed(found->second.text, changes, encoding_));
+  }
+  // A document whose text is not held takes only a whole text.
+  if (changes.back().contains("range")) {
     throw InvalidParams("a change of a range of a document whose text is not known");
   }
-  Assemble(uri, lsp::Changed(found->second.text, changes, encoding_),
-           item.value("version", Json()));
+  Assemble(item, changes.back().at("text").get<std::string>());
 }
 
 void Session::Closed(const Json& params) {
   const std::string uri = params.at("textDocument").at("uri").get<std::string>();
   documents_.erase(uri);
-  Send({{"jsonrpc", "2.0"},
-        {"method", "textDocument/publishDiagnostics"},
-        {"params", {{"uri", uri}, {"diagnostics", Json::array()}}}});
+  Publish(uri, Json::array(), nullptr);
 }
 
-void Session::Assemble(const std::string& uri, std::string text, const Json& version) {
-  documents_.insert_or_assign(uri, Document(uri, std::move(text), encoding_, compiler_));
-  Json params = {{"uri", uri}, {"diagnostics", Diagnostics(documents_.at(uri))}};
+void Session::Assemble(const Json& item, std::string text) {
+  const std::string uri = item.at("uri").get<std::string>();
+  // The last text's run goes first, so two are never held at once.
+  documents_.erase(uri);
+  const Document& document =
+      documents_.try_emplace(uri, uri, std::move(text), encoding_, compiler_).first->second;
+  Publish(uri, Diagnostics(document), Member(item, "version"));
+}
+
+void Session::Forget(const std::string& uri, const Json& version) {
+  documents_.erase(uri);
+  Publish(uri, Json::array(), version);
+}
+
+void Session::Publish(const std::string& uri, Json diagnostics, const Json& version) {
+  Json params = {{"uri", uri}, {"diagnostics", std::move(diagnostics)}};
   if (version.is_number_integer()) params["version"] = version;
   Send({{"jsonrpc", "2.0"}, {"method", "textDocument/publishDiagnostics"}, {"params", params}});
 }
@@ -312,16 +395,19 @@ void Session::Log(const std::string& message) {
 int Serve(std::istream& in, std::ostream& out) {
   Session session(out);
   while (!session.Exited()) {
-    Frame frame = ReadFrame(in);
-    switch (frame.kind) {
-      case Frame::Kind::Message:
-        session.Receive(frame.body);
-        break;
-      case Frame::Kind::BadHeader:
-        session.RejectHeader();
-        break;
-      case Frame::Kind::End:
-        return session.ExitStatus();
+    try {
+      Frame frame = ReadFrame(in);
+      switch (frame.kind) {
+        case Frame::Kind::Message:
+          session.Receive(std::move(frame.body));
+          break;
+        case Frame::Kind::End:
+          return session.ExitStatus();
+        default:
+          session.Reject(frame.kind);
+      }
+    } catch (const std::bad_alloc&) {
+      session.ReportNoMemory();
     }
   }
   return session.ExitStatus();

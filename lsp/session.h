@@ -1,3 +1,4 @@
+// The conversation with an editor, and the loop that serves one over a stream.
 #pragma once
 
 #include <iosfwd>
@@ -7,6 +8,8 @@
 
 #include "compiler.h"
 #include "document.h"
+#include "framing.h"
+#include "message_json.h"
 #include "protocol.h"
 
 namespace zolt::lsp {
@@ -14,22 +17,28 @@ namespace zolt::lsp {
 // One conversation with an editor: the protocol's lifecycle (initialize,
 // shutdown, exit), the open documents with a run of each text, a reply to
 // every request and an error reply to every message that cannot be taken.
+// Running out of memory anywhere ends in an error reply or a log message.
 class Session {
  public:
   explicit Session(std::ostream& out) : out_(out) {}
 
   // Takes one message's body.
-  void Receive(std::string_view body);
-  // Answers a message whose header gave no usable length.
-  void RejectHeader();
+  void Receive(std::string body);
+  // Answers a frame whose body was not read: a header that gave no usable
+  // length, a body too large or one there was no memory for.
+  void Reject(Frame::Kind kind);
+  // Says that an answer was lost for want of memory, with a message that
+  // needs none.
+  void ReportNoMemory();
 
   bool Exited() const { return exited_; }
   // 0 when the client asked for shutdown before exit, as the protocol has it.
   int ExitStatus() const { return shutDown_ ? 0 : 1; }
 
  private:
-  void Request(const Json& id, const std::string& method, const Json& params);
-  void Notification(const std::string& method, const Json& params);
+  void Take(const MessageJson& read);
+  void Request(const Json& id, const std::string& method, const Json& params, bool tooDeep);
+  void Notification(const std::string& method, const Json& params, bool tooDeep);
 
   Json Initialize(const Json& params);
   Json Shutdown(const Json& params);
@@ -51,9 +60,13 @@ class Session {
   void Opened(const Json& params);
   void Changed(const Json& params);
   void Closed(const Json& params);
+  void Ignore(const std::string& method, const Json& params, const std::string& why);
 
-  // Runs the text and publishes its diagnostics.
-  void Assemble(const std::string& uri, std::string text, const Json& version);
+  // Runs a document's new text and publishes its diagnostics.
+  void Assemble(const Json& item, std::string text);
+  // Holds a document as unknown, without a text the server could take.
+  void Forget(const std::string& uri, const Json& version);
+  void Publish(const std::string& uri, Json diagnostics, const Json& version);
   const Document* Find(const Json& params) const;
 
   void Send(const Json& message);
@@ -64,6 +77,8 @@ class Session {
   std::ostream& out_;
   // One context for the session, as the window keeps one for its life.
   Compiler compiler_;
+  // The open documents whose latest text the server holds; one whose text it
+  // could not take is not among them, just as a closed one.
   std::unordered_map<std::string, Document> documents_;
   PositionEncoding encoding_ = PositionEncoding::Utf16;
   bool initialized_ = false;

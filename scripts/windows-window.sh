@@ -11,8 +11,8 @@ title="ZOLT编译器"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# shellcheck source=scripts/wine-desktop.sh
-. "$(dirname "${BASH_SOURCE[0]}")/wine-desktop.sh"
+# shellcheck source=scripts/xvfb.sh
+. "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 program=""
 on_exit 'if [ -n "$program" ]; then kill "$program"; fi'
 

@@ -10,8 +10,9 @@
 wine_environment() {
   export WINEPREFIX="$1/wine" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
   # The locale is compiled into the build folder; its UTF-8 side carries
-  # Chinese arguments into Wine intact.
-  export LOCPATH="$1/locale" LANG=zh_CN.UTF-8
+  # Chinese arguments into Wine intact. Wine takes its UI language from it;
+  # ZOLT_WINE_LANG names another for the checks of an English Windows.
+  export LOCPATH="$1/locale" LANG="${ZOLT_WINE_LANG:-zh_CN.UTF-8}"
 }
 
 # Prepares the prefix for the windows, once: Chinese captions need fonts for

@@ -1,3 +1,4 @@
+// The window's Open and Exit commands, written once for every window system.
 #pragma once
 
 #include <functional>

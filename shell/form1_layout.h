@@ -1,3 +1,4 @@
+// The main window's title, size, menu and labels, the same on every system.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// What the window's commands ask of a window system.
 #pragma once
 
 #include <string>

@@ -3,10 +3,12 @@
 // Chinese name and a blank in it ("编 译"), and what the run leaves is
 // compared byte for byte with the files beside it:
 //   NAME.args   (optional) the arguments, one a line; "NAME.zol" when absent.
-//               The source is saved under the first argument that is not an
-//               option, or as NAME.zol when there is none. With --disassemble
-//               NAME.zol holds the object file read, and the source written
-//               is the transcript's standard output.
+//               "@DIR@" in them is the folder with forward slashes, as a
+//               user may type it on either system. The source is saved under
+//               the first argument that is not an option, or as NAME.zol
+//               when there is none. With --disassemble NAME.zol holds the
+//               object file read, and the source written is the transcript's
+//               standard output.
 //   NAME.lst, NAME.obj  the listing and object file; when one is missing the
 //               run must not write it.
 //   NAME.out    the exit status, then standard output and standard error,
@@ -75,6 +77,11 @@ std::vector<std::string> Lines(const std::string& text) {
 std::string Utf8(const fs::path& path) {
   const std::u8string text = path.u8string();
   return std::string(text.begin(), text.end());
+}
+
+// A path given as UTF-8 text, such as the arguments, on either system.
+fs::path PathOf(const std::string& utf8) {
+  return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 std::string AsWritten(const std::string& text) {
@@ -202,11 +209,16 @@ void CheckRun(const std::string& name, const std::string& locale,
   const std::string dir = Utf8(folder);
 
   const fs::path argsFile = base.string() + ".args";
-  const std::vector<std::string> arguments =
+  std::vector<std::string> arguments =
       fs::exists(argsFile) ? Lines(ReadFile(argsFile)) : std::vector{name + ".zol"};
+  const std::u8string typed = folder.generic_u8string();
+  for (std::string& argument : arguments) {
+    argument = ReplaceAll(argument, "@DIR@", std::string(typed.begin(), typed.end()));
+  }
   const std::string sourceName = SourceName(name, arguments);
+  const fs::path sourcePath = folder / PathOf(sourceName);
   const std::string source = ReadFile(base.string() + ".zol");
-  WriteFile(folder / sourceName, source);
+  WriteFile(sourcePath, source);
 
   const std::string transcript =
       Transcript(RunZoltasm(arguments, {.folder = folder, .language = {"LC_ALL=" + locale}}));
@@ -219,12 +231,11 @@ void CheckRun(const std::string& name, const std::string& locale,
   };
   std::vector<Output> files = {{transcriptFile, "", ConsoleText}};
   const std::string stem = sourceName.substr(0, sourceName.size() - 3);
-  files.push_back({base.string() + ".lst", folder / (stem + "lst"), ListingText});
-  files.push_back({base.string() + ".obj", folder / (stem + "obj"), AsWritten});
+  files.push_back({base.string() + ".lst", folder / PathOf(stem + "lst"), ListingText});
+  files.push_back({base.string() + ".obj", folder / PathOf(stem + "obj"), AsWritten});
   for (const auto& [expectedFile, actualFile, text] : files) {
     // A source named like an output (x.lst) is not an output the run wrote.
-    const bool written =
-        actualFile.empty() || (fs::exists(actualFile) && actualFile != folder / sourceName);
+    const bool written = actualFile.empty() || (fs::exists(actualFile) && actualFile != sourcePath);
     const std::string actual = actualFile.empty() ? transcript
                                : written          ? ReadFile(actualFile)
                                                   : std::string();
@@ -240,8 +251,7 @@ void CheckRun(const std::string& name, const std::string& locale,
           << "(" << locale << ")";
     }
   }
-  EXPECT_TRUE(SameBytes("source", source, ReadFile(folder / sourceName)))
-      << "the source was changed";
+  EXPECT_TRUE(SameBytes("source", source, ReadFile(sourcePath))) << "the source was changed";
 }
 
 class EndToEnd : public testing::TestWithParam<std::string> {};

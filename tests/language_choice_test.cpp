@@ -1,35 +1,78 @@
 // Which language zoltasm speaks: the environment's, as gettext reads it, with
-// Chinese for every Chinese locale and English for the rest.
+// Chinese for every Chinese locale and English for the rest; on Windows the
+// same variables when set, else the user's UI language.
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "zoltasm_process.h"
 
 namespace zolt::test {
 namespace {
+
+constexpr const char* kChinese = "zoltasm: 错误：未知的选项 '--bogus'";
+constexpr const char* kEnglish = "zoltasm: error: unknown option '--bogus'";
+
+#ifdef _WIN32
+// The console text as the tests read it: a Chinese console writes these
+// lines in GBK.
+std::string Readable(const std::string& text) {
+  constexpr UINT kGbk = 936;
+  constexpr UINT kGb18030 = 54936;
+  const UINT console = GetConsoleOutputCP() != 0 ? GetConsoleOutputCP() : GetACP();
+  if (console != kGbk && console != kGb18030) return text;
+  const int size = static_cast<int>(text.size());
+  std::wstring wide(
+      static_cast<std::size_t>(MultiByteToWideChar(kGbk, 0, text.data(), size, nullptr, 0)), L'\0');
+  MultiByteToWideChar(kGbk, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+  const int wideSize = static_cast<int>(wide.size());
+  std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize,
+                                                                nullptr, 0, nullptr, nullptr)),
+                   '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize, utf8.data(), static_cast<int>(utf8.size()),
+                      nullptr, nullptr);
+  return utf8;
+}
+
+// None set: the user's UI language, which Wine takes from the locale it runs
+// in (Chinese in the build's Wine session, English in its English check).
+const char* const kNoneSet =
+    PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_CHINESE ? kChinese : kEnglish;
+#else
+std::string Readable(const std::string& text) {
+  return text;
+}
+
+// None set: the C locale.
+const char* const kNoneSet = kEnglish;
+#endif
 
 TEST(LanguageChoice, FollowsTheEnvironmentAsGettextOrdersIt) {
   const struct {
     std::vector<std::string> language;
     const char* firstLine;
   } rows[] = {
-      {{"LANG=zh_CN.UTF-8"}, "zoltasm: 错误：未知的选项 '--bogus'"},
-      {{"LANG=C"}, "zoltasm: error: unknown option '--bogus'"},
+      {{"LANG=zh_CN.UTF-8"}, kChinese},
+      {{"LANG=C"}, kEnglish},
       // Traditional Chinese reads the Simplified catalog until it has one.
-      {{"LANG=zh_TW.UTF-8"}, "zoltasm: 错误：未知的选项 '--bogus'"},
-      {{"LANG=zh_CN.UTF-8", "LC_MESSAGES=C"}, "zoltasm: error: unknown option '--bogus'"},
-      {{"LANG=C", "LC_MESSAGES=zh_CN.UTF-8"}, "zoltasm: 错误：未知的选项 '--bogus'"},
-      {{"LC_ALL=C", "LC_MESSAGES=zh_CN.UTF-8"}, "zoltasm: error: unknown option '--bogus'"},
-      {{"LANG=zh_CN.UTF-8", "LANGUAGE=en"}, "zoltasm: error: unknown option '--bogus'"},
+      {{"LANG=zh_TW.UTF-8"}, kChinese},
+      {{"LANG=zh_CN.UTF-8", "LC_MESSAGES=C"}, kEnglish},
+      {{"LANG=C", "LC_MESSAGES=zh_CN.UTF-8"}, kChinese},
+      {{"LC_ALL=C", "LC_MESSAGES=zh_CN.UTF-8"}, kEnglish},
+      {{"LANG=zh_CN.UTF-8", "LANGUAGE=en"}, kEnglish},
       // A locale the system does not have is the C locale, as for gettext.
-      {{"LANG=fr_FR.UTF-8"}, "zoltasm: error: unknown option '--bogus'"},
+      {{"LANG=fr_FR.UTF-8"}, kEnglish},
+      {{}, kNoneSet},
   };
   for (const auto& row : rows) {
-    const ProcessResult result = RunZoltasm({"--bogus"}, {.language = row.language});
-    EXPECT_EQ(result.err.substr(0, result.err.find('\n')), row.firstLine) << row.language[0];
+    const std::string err = Readable(RunZoltasm({"--bogus"}, {.language = row.language}).err);
+    EXPECT_EQ(err.substr(0, err.find('\n')), row.firstLine) << testing::PrintToString(row.language);
   }
 }
 

@@ -48,6 +48,8 @@ struct ProcessOptions {
   Account account = Account::Current;
   // The most address space the process may take, in bytes; 0 for no limit.
   std::size_t memory = 0;
+  // Standard input is read from this file; nothing is there when empty.
+  std::filesystem::path input{};
 #endif
   int seconds = 60;
 #ifndef _WIN32
@@ -64,10 +66,11 @@ struct ProcessOptions {
   std::vector<std::string> language{"LC_ALL=C"};
 };
 
-// Runs zoltasm with these arguments (UTF-8) and nothing on standard input:
-// the one built with the tests or, on Windows, the one the environment
-// variable ZOLT_ZOLTASM names (the zip's copy, which its check runs the cases
-// on). Every test starts zoltasm through here.
+// Runs zoltasm with these arguments (UTF-8), standard input from
+// ProcessOptions::input or nothing: the one built with the tests or, on
+// Windows, the one the environment variable ZOLT_ZOLTASM names (the zip's
+// copy, which its check runs the cases on). Every test starts zoltasm through
+// here.
 ProcessResult RunZoltasm(const std::vector<std::string>& arguments,
                          const ProcessOptions& options = {});
 

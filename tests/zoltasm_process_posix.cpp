@@ -1,5 +1,5 @@
 // Starting zoltasm on POSIX systems: fork and exec, with the working folder,
-// language, account, limits and standard output the options ask for.
+// language, account, limits and standard input and output the options ask for.
 #include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
@@ -76,7 +76,7 @@ ProcessResult RunZoltasm(const std::vector<std::string>& arguments, const Proces
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("cannot start zoltasm");
   if (child == 0) {
-    Redirect(STDIN_FILENO, "/dev/null", O_RDONLY);
+    Redirect(STDIN_FILENO, options.input.empty() ? "/dev/null" : options.input.string(), O_RDONLY);
     switch (options.output) {
       case ProcessOptions::Output::Captured:
         Redirect(STDOUT_FILENO, outPath);

@@ -40,7 +40,8 @@ for file in /usr/bin/zolt /usr/bin/zoltasm; do
 done
 for file in /usr/share/applications/zolt.desktop /usr/share/mime/packages/zolt.xml \
   /usr/share/icons/hicolor/48x48/apps/zolt.png /usr/share/icons/hicolor/scalable/apps/zolt.svg \
-  /usr/share/man/man1/zoltasm.1.gz /usr/share/man/man1/zolt.1.gz /usr/share/doc/zolt/guide.md; do
+  /usr/share/man/man1/zoltasm.1.gz /usr/share/man/man1/zolt.1.gz \
+  /usr/share/man/zh_CN/man1/zoltasm.1.gz /usr/share/man/zh_CN/man1/zolt.1.gz /usr/share/doc/zolt/guide.md; do
   [ -f "$file" ] || fail "$file is missing"
 done
 desktop-file-validate /usr/share/applications/zolt.desktop || fail "the desktop entry is not valid"

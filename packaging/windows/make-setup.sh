@@ -34,10 +34,11 @@ while IFS= read -r file; do
   fi
   echo "File \"$stage/$file\""
 done < "$work/files" > "$work/install-files.nsh"
-{
-  while IFS= read -r file; do echo "Delete \"$(below "$file")\""; done < "$work/files"
-  while IFS= read -r folder; do echo "RMDir \"$(below "$folder")\""; done < "$work/folders"
-} > "$work/uninstall-files.nsh"
+while IFS= read -r file; do echo "Delete \"$(below "$file")\""; done < "$work/files" > "$work/uninstall-files.nsh"
+while IFS= read -r folder; do echo "RMDir \"$(below "$folder")\""; done < "$work/folders" > "$work/uninstall-folders.nsh"
+# The programs, which Windows locks while they run: none may be running
+# when the setup or the uninstaller changes the folder.
+grep -iE '^[^/]*\.(exe|dll)$' "$work/files" | sed 's/.*/!insertmacro PROGRAM_IN_USE "&"/' > "$work/programs.nsh"
 
 makensis -V2 -WX -INPUTCHARSET UTF8 -DVERSION="$version" -DLISTS="$work" -DICON="$work/zolt.ico" \
   -DOUTFILE="$out" "$here/zolt.nsi"

@@ -1,3 +1,4 @@
+// The Qt side of the main window: its labels, menu, dialog and message box.
 #include "form1.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// The main window on Linux, in Qt Widgets.
 #pragma once
 
 #include <QMainWindow>

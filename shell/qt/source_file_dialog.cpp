@@ -1,3 +1,4 @@
+// The open-file dialog on Linux, whose file-name field also filters its list.
 #include "source_file_dialog.h"
 
 #include <QFileDialog>

@@ -1,3 +1,4 @@
+// The open-file dialog on Linux.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The Win32 side of the main window: its class, labels, menu, dialog and message box.
 #include "form1.h"
 
 #include <commctrl.h>

@@ -1,3 +1,4 @@
+// The main window on Windows, in plain Win32.
 #pragma once
 
 #include <windows.h>

@@ -77,7 +77,8 @@ class Inbox {
     this.waiting = null;
     reader.listen((message) => {
       assert.ok(
-        rpc.Message.isResponse(message) || rpc.Message.isNotification(message),
+        message.jsonrpc === '2.0' &&
+          (rpc.Message.isResponse(message) || rpc.Message.isNotification(message)),
         `the server sent neither a response nor a notification: ${JSON.stringify(message)}`,
       );
       this.messages.push(message);
@@ -134,7 +135,7 @@ async function converse(server) {
       } else {
         await writer.write({ jsonrpc: '2.0', method: row.notify.method, params: row.params });
       }
-      if (row.request || row.raw !== undefined) {
+      if (row.request || row.error) {
         const reply = await inbox.next((m) => rpc.Message.isResponse(m) && m.id === id, row.what);
         if (row.error) {
           holds(reply.error, row.error, row.what);
@@ -146,13 +147,21 @@ async function converse(server) {
       }
       if (row.publishes) {
         const method = lsp.PublishDiagnosticsNotification.method;
-        const uri = row.params.textDocument.uri;
+        const uri = row.publishes.uri ?? row.params.textDocument.uri;
         const published = await inbox.next(
           (m) => m.method === method && m.params.uri === uri,
           row.what,
         );
         checkShape(method, published.params, row.what);
         holds(published.params, row.publishes, row.what);
+      }
+      if (row.logs) {
+        const method = lsp.LogMessageNotification.method;
+        const logged = await inbox.next(
+          (m) => m.method === method && m.params.message.includes(row.logs.message),
+          row.what,
+        );
+        holds(logged.params, row.logs, row.what);
       }
       if (row.exits !== undefined) {
         const timeout = new Promise((resolve) => setTimeout(resolve, TIMEOUT_MS));

@@ -2,9 +2,10 @@
 // The conversation with `zoltasm --lsp`, one row a message: what is sent and
 // the fragments the reply must hold. A row sends a request (its reply must
 // hold `result`, or `error`), a notification (with `publishes`: the
-// diagnostics it must bring), or raw bytes (their error reply); a row with
-// `restart` starts a new server. Methods come
-// from the protocol package, so a misspelt method name cannot pass.
+// diagnostics it must bring), or raw bytes (their error reply, or what the
+// notification in them brings); with `logs`, the log message it brings; a
+// row with `restart` starts a new server. Methods come from the protocol
+// package, so a misspelt method name cannot pass.
 
 const lsp = require('vscode-languageserver-protocol');
 
@@ -75,6 +76,29 @@ const change = (version, text) => ({
   contentChanges: [{ text }],
 });
 const frame = (body) => `Content-Length: ${Buffer.byteLength(body)}\r\n\r\n${body}`;
+
+// Messages written byte for byte: nesting far past what the server takes
+// (JSON.stringify itself would overflow the stack on it) and escapes of
+// lone surrogates.
+const nested = (open, inner, close, levels) => open.repeat(levels) + inner + close.repeat(levels);
+const deepObjects = nested('{"a":', '1', '}', 100000);
+const deepArrays = nested('[', '1', ']', 300000);
+const message = (fields) => frame(`{"jsonrpc":"2.0",${fields}}`);
+const versioned = (version) => JSON.stringify({ uri, version });
+const deepUri = 'file:///work/deep.ZOL';
+// A text as JSON escapes it, lines 0 to 8.
+const surrogates = [
+  'A\\ud800:', // a lone high surrogate
+  'B\\uDC00:', // a lone low one
+  'C\\ud83d\\ude00:', // a pair
+  'D\\ud800\\ud800:', // two high ones
+  'E\\\\ud800:', // a backslash, then text
+  'F\\ud800\\\\udc00:', // a high one before a backslash
+  'GOTO A\\ud800',
+  '\\\\ud800', // not a statement
+  'END ; \\udbff', // one at the very end
+].join('\\r\\n');
+const largest = 64 << 20;
 
 module.exports = [
   {
@@ -662,6 +686,165 @@ module.exports = [
     notify: lsp.DidCloseTextDocumentNotification.type,
     params: { textDocument: { uri: 'file:///work/bytes.ZOL' } },
     publishes: { uri: 'file:///work/bytes.ZOL', diagnostics: [] },
+  },
+  {
+    what: 'a message over 64 MiB is refused unread',
+    raw: Buffer.concat([
+      Buffer.from(`Content-Length: ${largest + 1}\r\n\r\n`),
+      Buffer.alloc(largest + 1, ' '),
+    ]),
+    id: null,
+    error: { code: lsp.ErrorCodes.InvalidRequest },
+  },
+  {
+    what: 'the message after it is answered',
+    request: lsp.HoverRequest.type,
+    params: at(4, 1),
+    result: markdown('**address** 1'),
+  },
+  // The message is the first of the 512 levels taken.
+  {
+    what: 'a request of 512 levels is read',
+    raw: message(
+      `"id":"512","method":"${lsp.HoverRequest.method}","params":${nested('[', '', ']', 511)}`,
+    ),
+    id: '512',
+    error: { code: lsp.ErrorCodes.InvalidParams },
+  },
+  {
+    what: 'a request of 513 levels is refused',
+    raw: message(
+      `"id":"513","method":"${lsp.HoverRequest.method}","params":${nested('[', '', ']', 512)}`,
+    ),
+    id: '513',
+    error: { code: lsp.ErrorCodes.InvalidRequest },
+  },
+  {
+    what: 'a request whose params nest objects 100,000 deep',
+    raw: message(
+      `"id":"deep params","method":"${lsp.HoverRequest.method}","params":${deepObjects}`,
+    ),
+    id: 'deep params',
+    error: { code: lsp.ErrorCodes.InvalidRequest },
+  },
+  {
+    what: 'an id of arrays 300,000 deep',
+    raw: message(`"id":${deepArrays},"method":"${lsp.HoverRequest.method}","params":{}`),
+    id: null,
+    error: { code: lsp.ErrorCodes.InvalidRequest },
+  },
+  {
+    what: 'a position of arrays 300,000 deep',
+    raw: message(
+      `"id":"deep position","method":"${lsp.HoverRequest.method}",` +
+        `"params":{"textDocument":${JSON.stringify(doc)},"position":${deepArrays}}`,
+    ),
+    id: 'deep position',
+    error: { code: lsp.ErrorCodes.InvalidRequest },
+  },
+  {
+    what: 'a didOpen whose text nests objects 100,000 deep opens an unknown document',
+    raw: message(
+      `"method":"${lsp.DidOpenTextDocumentNotification.method}","params":{"textDocument":` +
+        `{"uri":"${deepUri}","languageId":"zolt","version":1,"text":${deepObjects}}}`,
+    ),
+    publishes: { uri: deepUri, version: 1, diagnostics: [] },
+  },
+  {
+    what: 'no outline of a document opened unknown',
+    request: lsp.DocumentSymbolRequest.type,
+    params: { textDocument: { uri: deepUri } },
+    result: [],
+  },
+  {
+    what: 'a didChange whose text nests arrays 300,000 deep leaves the document unknown',
+    raw: message(
+      `"method":"${lsp.DidChangeTextDocumentNotification.method}",` +
+        `"params":{"textDocument":${versioned(5)},"contentChanges":[{"text":${deepArrays}}]}`,
+    ),
+    publishes: { uri, version: 5, diagnostics: [] },
+    logs: {
+      type: lsp.MessageType.Warning,
+      message: 'textDocument/didChange was ignored: the message nests arrays and objects deeper',
+    },
+  },
+  {
+    what: 'no hover on an unknown document',
+    request: lsp.HoverRequest.type,
+    params: at(4, 1),
+    result: null,
+  },
+  {
+    what: 'no completion in an unknown document',
+    request: lsp.CompletionRequest.type,
+    params: at(2, 1),
+    result: [],
+  },
+  {
+    what: 'a full text restores it',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(6, program('N=5', 'DL 30')),
+    publishes: { version: 6, diagnostics: [error(5, 0, "'N=5' is not a statement")] },
+  },
+  {
+    what: 'hover on the restored document',
+    request: lsp.HoverRequest.type,
+    params: at(4, 1),
+    result: markdown('**address** 1 · **code** `B800 1`\n\n**operand** `LOOP` = 1'),
+  },
+  {
+    what: 'a negative character stands for the start of the line',
+    request: lsp.HoverRequest.type,
+    params: at(4, -1),
+    result: { ...markdown('**address** 1'), range: range(4, 0, 9) },
+  },
+  {
+    what: 'a text that is no string leaves the document unknown',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(7, 5),
+    publishes: { version: 7, diagnostics: [] },
+    logs: { message: 'textDocument/didChange was ignored: ' },
+  },
+  {
+    what: 'a whole text with a member too deep beside it is refused too',
+    raw: message(
+      `"method":"${lsp.DidChangeTextDocumentNotification.method}","params":{"textDocument":` +
+        `${versioned(8)},"contentChanges":[{"text":"NOP","range":${nested('[', '', ']', 600)}}]}`,
+    ),
+    publishes: { uri, version: 8, diagnostics: [] },
+  },
+  {
+    what: 'no definition in an unknown document',
+    request: lsp.DefinitionRequest.type,
+    params: at(4, 9),
+    result: null,
+  },
+  {
+    what: 'lone surrogates are taken as U+FFFD, an escaped backslash as text',
+    raw: message(
+      `"method":"${lsp.DidChangeTextDocumentNotification.method}","params":{"textDocument":` +
+        `${versioned(9)},"contentChanges":[{"text":"${surrogates}"}]}`,
+    ),
+    publishes: { uri, version: 9, diagnostics: [error(7, 0, "'\\ud800' is not a statement")] },
+  },
+  {
+    what: 'the outline names the labels as the text holds them',
+    request: lsp.DocumentSymbolRequest.type,
+    params: { textDocument: doc },
+    result: [
+      { name: 'A\ufffd' },
+      { name: 'B\ufffd' },
+      { name: 'C\u{1f600}' },
+      { name: 'D\ufffd\ufffd' },
+      { name: 'E\\UD800' },
+      { name: 'F\ufffd\\UDC00' },
+    ],
+  },
+  {
+    what: 'hover counts U+FFFD as one UTF-16 unit',
+    request: lsp.HoverRequest.type,
+    params: at(6, 6),
+    result: { ...markdown('**A\ufffd**: label at word address 0'), range: range(6, 5, 7) },
   },
   { what: 'shutdown', request: lsp.ShutdownRequest.type, params: undefined, result: null },
   {

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Renders the window's failure message on a Chinese desktop to
+# docs/failure-box-linux-zh.png, the picture in the README: the real program
+# on a virtual X display in the zh_CN.UTF-8 locale (the build's own), opening
+# a copy of docs/snippets/stops.ZOL, whose run stops; the message box alone
+# is taken, once it has settled.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh x11-apps x11-utils netpbm
+# shellcheck source=scripts/qt-window.sh
+. scripts/qt-window.sh
+picture=docs/failure-box-linux-zh.png
+
+work=$(mktemp -d)
+on_exit "rm -rf '$work'"
+fail() {
+  echo "$(basename "$0" .sh): $*" >&2
+  exit 1
+}
+
+cp docs/snippets/stops.ZOL "$work/"
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LOCPATH="$PWD/build/locale" LANG=zh_CN.UTF-8
+start_window "$work/stops.ZOL"
+wait_for 'window_over_another ZOLT编译器 > /dev/null' "the message box"
+take_screenshot "$picture" "$(window_over_another ZOLT编译器)"
+echo "$picture"
