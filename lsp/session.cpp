@@ -336,7 +336,7 @@ void Session::Changed(const Json& params) {
   }
   // A document whose text is not held takes only a whole text.
   if (changes.back().contains("range")) {
-    throw InvalidParams("a change of a range of a document whose text is not known");
+    throw InvalidParams(Tr("a change of a range of a document whose text is not known"));
   }
   Assemble(item, changes.back().at("text").get<std::string>());
 }

@@ -6,6 +6,8 @@
 #include <limits>
 #include <optional>
 
+#include "catalog.h"
+
 namespace zolt::lsp {
 namespace {
 
@@ -13,7 +15,7 @@ std::size_t OffsetOf(const TextLines& text, const Json& position, PositionEncodi
   const Json& line = position.at("line");
   const Json& character = position.at("character");
   if (!line.is_number_unsigned() || !character.is_number_unsigned()) {
-    throw InvalidParams("a position of a change is not two whole numbers from 0");
+    throw InvalidParams(Tr("a position of a change is not two whole numbers from 0"));
   }
   const auto index = line.get<std::uint64_t>();
   if (index >= static_cast<std::uint64_t>(text.Count())) return text.Text().size();
@@ -42,7 +44,7 @@ std::string Changed(const TextLines& text, const Json& changes, PositionEncoding
     } else {
       const std::size_t start = OffsetOf(*current, range->at("start"), encoding);
       const std::size_t end = OffsetOf(*current, range->at("end"), encoding);
-      if (end < start) throw InvalidParams("a change's range ends before it starts");
+      if (end < start) throw InvalidParams(Tr("a change's range ends before it starts"));
       result.replace(start, end - start, replacement);
     }
     if (&change != &changes.back()) current = &lines.emplace(result);

@@ -820,6 +820,16 @@ module.exports = [
     result: null,
   },
   {
+    what: 'a change of a range cannot be taken while the text is unknown',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: {
+      textDocument: { uri, version: 8 },
+      contentChanges: [{ range: range(0, 0, 0), text: 'NOP' }],
+    },
+    publishes: { version: 8, diagnostics: [] },
+    logs: { message: 'a change of a range of a document whose text is not known' },
+  },
+  {
     what: 'lone surrogates are taken as U+FFFD, an escaped backslash as text',
     raw: message(
       `"method":"${lsp.DidChangeTextDocumentNotification.method}","params":{"textDocument":` +
