@@ -9,9 +9,6 @@
 namespace zolt {
 namespace {
 
-constexpr std::int32_t kDataLow = 0;
-constexpr std::int32_t kDataHigh = 65535;
-
 // The block's length must be a number written in the line, read the same way
 // in both passes, so pass 1 reserves exactly the words that pass 2 writes;
 // pass 1 checks its form, so pass 2 meets only counts that are numbers. A
@@ -78,7 +75,7 @@ int Compiler::BlockPass2(Channels& channels) {
     const std::string_view dataWord = operandWord_;
     if (Observer != nullptr) ReportOperand(Word1, nullptr);
     Value = ToInteger(Word1, OperandWritten());
-    Clamp(kDataLow, kDataHigh, "BOUT", Field::Data);
+    Clamp(kBlockDataLow, kBlockDataHigh, "BOUT", Field::Data);
     if (Value > 32767) Value -= 65536;
     CodeWord = ToInt16(Value, N_("the BOUT data lies outside the 16-bit field"));
     ListAddress = Address;

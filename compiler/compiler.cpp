@@ -270,9 +270,17 @@ void Compiler::ListUnrecognised(Channels& channels) {
   SoftError(NotAStatement());
 }
 
+void Compiler::Correct(std::string_view upperBytes, std::string text) {
+  const std::string_view line = LineIn(upperSource_, lineIndex_);
+  fix_ = RunObserver::Fix{static_cast<std::uint32_t>(upperBytes.data() - line.data()),
+                          static_cast<std::uint32_t>(upperBytes.size()), std::move(text)};
+}
+
 void Compiler::SoftError(Message cause) {
   ErrorFlag = 1;
   Diagnostics.push_back({Severity::Error, Here(), std::move(cause), {}});
+  if (fix_ && Observer != nullptr) Observer->FixOffered(Diagnostics.size() - 1, *fix_);
+  fix_.reset();
 }
 
 void Compiler::Warn(Message cause, std::vector<Diagnostic> notes) {

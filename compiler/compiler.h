@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -99,8 +100,8 @@ class Compiler {
   }
   void ListUnrecognised(Channels& channels);
   // Why the line in Word1 and LineText is no statement, with how to put it
-  // right when the line shows it.
-  Message NotAStatement() const;
+  // right when the line shows it, and then that correction as fix_.
+  Message NotAStatement();
   int BlockPass1();
   int BlockPass2(Channels& channels);
   // A data word of the block opened on line bout (0-based) that reads like a
@@ -116,8 +117,10 @@ class Compiler {
   // What a value outside an operand's range is called in messages.
   enum class Field : std::uint8_t { Operand, Target, Count, Data };
   // Bounds Value; a value outside is a soft error naming the field and the
-  // operand as written (a relative jump's target by its distance).
-  void Clamp(std::int32_t low, std::int32_t high, std::string_view subject, Field field);
+  // operand as written (a relative jump's target by its distance), with the
+  // bound, written in units of `unit`, as the correction of a number.
+  void Clamp(std::int32_t low, std::int32_t high, std::string_view subject, Field field,
+             float unit = 1);
   // The last operand as the user wrote it, or the symbol it named.
   Written OperandWritten() const {
     return {Original(operandWord_), operandIsSymbol_ ? &operandSymbol_ : nullptr};
@@ -133,6 +136,9 @@ class Compiler {
   Location LocationIn(int index, std::string_view word) const;
   // The first word of the current prepared line.
   std::string_view FirstWord() const;
+  // The correction a message about to be said spells out: bytes of the
+  // current line, as read, and what replaces them.
+  void Correct(std::string_view upperBytes, std::string text);
   void SoftError(Message cause);
   void Warn(Message cause, std::vector<Diagnostic> notes = {});
   // The words after a complete statement, from the start of rest: ignored,
@@ -183,6 +189,8 @@ class Compiler {
   // The value text of the last symbol operand, which CommWord1 returns.
   std::string valueText_;
   bool operandIsSymbol_ = false;
+  // What the next soft error is to carry as its correction.
+  std::optional<RunObserver::Fix> fix_;
   SymbolOperand operandSymbol_{};
 };
 

@@ -46,7 +46,8 @@ void Compiler::Encode(const Instruction& instruction) {
   Value = instruction.operand == OperandKind::Scaled ? ToScaledInteger(Word2, OperandWritten())
                                                      : ToInteger(Word2, OperandWritten());
   const bool target = instruction.operand == OperandKind::Relative && operandIsSymbol_;
-  Clamp(instruction.low, instruction.high, Word1, target ? Field::Target : Field::Operand);
+  Clamp(instruction.low, instruction.high, Word1, target ? Field::Target : Field::Operand,
+        instruction.operand == OperandKind::Scaled ? static_cast<float>(kScale) : 1);
   switch (instruction.form) {
     case FieldForm::Direct:
       CodeWord = Pattern16(instruction.prefix + static_cast<std::uint32_t>(Value));
@@ -65,10 +66,15 @@ void Compiler::Encode(const Instruction& instruction) {
               N_("%s after the operand is ignored; a comment begins with ';'"));
 }
 
-void Compiler::Clamp(std::int32_t low, std::int32_t high, std::string_view subject, Field field) {
+void Compiler::Clamp(std::int32_t low, std::int32_t high, std::string_view subject, Field field,
+                     float unit) {
   const std::int32_t bound = Value > high ? high : Value < low ? low : Value;
   if (bound == Value) return;
+  if (Observer != nullptr) Observer->OperandClamped(lineIndex_ + 1, Value, bound);
   focus_ = operandWord_;
+  // A number written out of range is put right by the bound; a symbol's
+  // value is not the operand's to change.
+  if (!operandIsSymbol_) Correct(operandWord_, ValueText(static_cast<float>(bound) / unit));
   const std::string value = std::to_string(Value);
   const std::string lowText = std::to_string(low);
   const std::string highText = std::to_string(high);

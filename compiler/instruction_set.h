@@ -42,6 +42,10 @@ struct Instruction {
   bool jumps;
 };
 
+// The values a data line of a BOUT block accepts; each is one 16-bit word.
+constexpr std::int32_t kBlockDataLow = 0;
+constexpr std::int32_t kBlockDataHigh = 65535;
+
 // The sign of a sign-magnitude field: its top bit; the bits below it hold
 // the magnitude.
 constexpr std::uint16_t SignBit(const Instruction& row) {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "instruction_set.h"
@@ -32,12 +33,25 @@ class RunObserver {
     const Instruction* instruction;
   };
 
+  // The correction a message spells out, for editors that apply it: bytes
+  // [start, start + length) of the message's line, as read, replaced by text.
+  struct Fix {
+    std::uint32_t start;
+    std::uint32_t length;
+    std::string text;
+  };
+
   virtual ~RunObserver() = default;
 
   // Pass 1 entered a symbol; lookups take the first entry of a name.
   virtual void SymbolDefined(std::string_view name, float value, SymbolKind kind, int line) = 0;
   virtual void OperandRead(const Operand& operand) = 0;
+  // The operand just read (a statement's or a data line's) gave a value
+  // outside its range, and the bound was used in its place.
+  virtual void OperandClamped(int line, std::int32_t given, std::int32_t used) = 0;
   // A listing line with words: its address and its one or two code words.
+  // The diagnostic at this index of the run's Diagnostics spells out a fix.
+  virtual void FixOffered(std::size_t diagnostic, const Fix& fix) = 0;
   virtual void WordsListed(int line, std::int16_t address, std::int16_t code,
                            std::optional<std::int16_t> code2) = 0;
 };

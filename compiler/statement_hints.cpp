@@ -31,7 +31,7 @@ std::string_view NextWord(std::string_view text, std::size_t& at) {
 
 }  // namespace
 
-Message Compiler::NotAStatement() const {
+Message Compiler::NotAStatement() {
   const std::string_view line = PreparedLine(LineIn(upperSource_, lineIndex_));
   std::size_t at = 0;
   const std::string_view first = NextWord(line, at);
@@ -40,6 +40,7 @@ Message Compiler::NotAStatement() const {
   const std::string quoted = Quote(Original(first));
   if (const std::optional<OtherBlank> blank = FindOtherBlank(first)) {
     if (blank->code == 0x3000) {
+      Correct(first.substr(blank->at, blank->length), " ");
       return Message(
           "%s is not a statement; a full-width space (U+3000) stands in it, and only "
           "spaces and tabs separate words",
@@ -51,6 +52,8 @@ Message Compiler::NotAStatement() const {
         quoted, HexDigits(blank->code, 4));
   }
   if (second == ":") {
+    Correct({first.data(), static_cast<std::size_t>(second.data() + 1 - first.data())},
+            std::string(Original(first)) + ":");
     return Message(
         "%s is not a statement; a label's ':' follows its name without a blank, as in %s", quoted,
         Quote(std::string(Original(first)) + ":"));

@@ -1,6 +1,10 @@
+// One run of a buffer and what it saw, with the runs past its failing lines.
 #include "analysis.h"
 
+#include <algorithm>
 #include <utility>
+
+#include "editor_channels.h"
 
 namespace zolt::lsp {
 namespace {
@@ -19,12 +23,50 @@ class Attachment {
   Compiler& compiler_;
 };
 
+// Empties a line (0-based, as the editor has it) of a copy of the text.
+void Blank(std::string& copy, const TextLines& lines, int line) {
+  const std::string_view bytes = lines.Line(line);
+  copy.erase(static_cast<std::size_t>(bytes.data() - lines.Text().data()), bytes.size());
+}
+
 }  // namespace
 
-Analysis::Analysis(Compiler& compiler, const std::string& path, std::string text) {
-  const Attachment attachment(compiler, this);
-  outcome_ = RunInMemory(compiler, path, std::move(text)).outcome;
+Analysis::Analysis(Compiler& compiler, const std::string& path, const TextLines& text) {
+  outcome_ = Observe(compiler, path, text.Text(), text.Count());
   said_ = compiler.Diagnostics;
+  // Blanking a line leaves every other line where it stood, so a line's
+  // number is the same in the text and in every blanked copy of it; the
+  // bytes erased are always those of the original text, from the last line
+  // up, so earlier offsets hold.
+  std::string blanked;
+  RunOutcome last = outcome_;
+  while (!last.completed && blanked_.size() < kMostRunsPast) {
+    const int line = last.failure.where.line - 1;
+    if (std::find(blanked_.begin(), blanked_.end(), line) != blanked_.end()) break;
+    if (text.Line(line).empty()) break;
+    blanked_.push_back(line);
+    blanked = text.Text();
+    std::vector<int> lines = blanked_;
+    std::sort(lines.rbegin(), lines.rend());
+    for (const int each : lines) Blank(blanked, text, each);
+    last = Observe(compiler, path, blanked, text.Count());
+  }
+}
+
+RunOutcome Analysis::Observe(Compiler& compiler, const std::string& path, std::string text,
+                             int lines) {
+  symbols_.clear();
+  firstDefinition_.clear();
+  // Room for every line at once: a fact for nearly every line comes in.
+  lines_.assign(static_cast<std::size_t>(lines), LineFacts{});
+  const Attachment attachment(compiler, this);
+  EditorChannels channels(path, std::move(text));
+  return Run(compiler, channels, path);
+}
+
+const RunObserver::Fix* Analysis::FixOf(std::size_t diagnostic) const {
+  const auto found = fixes_.find(diagnostic);
+  return found == fixes_.end() ? nullptr : &found->second;
 }
 
 const SymbolFact* Analysis::FindSymbol(std::string_view name) const {
@@ -59,8 +101,18 @@ void Analysis::SymbolDefined(std::string_view name, float value, SymbolKind kind
 }
 
 void Analysis::OperandRead(const Operand& operand) {
-  Facts(operand.line).operand = OperandFact{operand.column, std::string(operand.word),
-                                            std::string(operand.value), operand.instruction};
+  Facts(operand.line).operand =
+      OperandFact{operand.column, std::string(operand.word), std::string(operand.value),
+                  operand.instruction, std::nullopt};
+}
+
+void Analysis::FixOffered(std::size_t diagnostic, const Fix& fix) {
+  if (blanked_.empty()) fixes_.emplace(diagnostic, fix);
+}
+
+// What the operand gave is in its value text already.
+void Analysis::OperandClamped(int line, std::int32_t, std::int32_t used) {
+  Facts(line).operand->used = used;
 }
 
 void Analysis::WordsListed(int line, std::int16_t address, std::int16_t code,

@@ -11,6 +11,7 @@
 #include "compiler.h"
 #include "run.h"
 #include "run_observer.h"
+#include "text_lines.h"
 
 namespace zolt::lsp {
 
@@ -27,6 +28,8 @@ struct OperandFact {
   std::string word;
   std::string value;
   const Instruction* instruction;  // nullptr on a block's data line
+  // The bound used in place of a value outside the operand's range.
+  std::optional<std::int32_t> used;
 };
 
 struct WordsFact {
@@ -42,14 +45,26 @@ struct LineFacts {
 
 // One run of an editor's buffer, in memory, exactly as a run of the file would
 // go, and what the run saw on the way: the symbols it defined, the operands it
-// read and the words it listed, line by line.
+// read and the words it listed, line by line. A run that stops on a line would
+// leave the rest of the file unseen, which while typing is the usual state of
+// a buffer; so the facts come from runs of the same text with each failing
+// line taken as a line that holds nothing, while the outcome and what was
+// said stay those of the real run.
 class Analysis final : private RunObserver {
  public:
-  Analysis(Compiler& compiler, const std::string& path, std::string text);
+  // The most runs made past failing lines; a buffer with more of them is
+  // navigated up to the last one blanked, so one edit costs a bounded time.
+  static constexpr int kMostRunsPast = 16;
+
+  Analysis(Compiler& compiler, const std::string& path, const TextLines& text);
 
   const RunOutcome& Outcome() const { return outcome_; }
   // What the run said about its lines (before a failure too).
   const std::vector<Diagnostic>& Said() const { return said_; }
+  // The fix the diagnostic at this index of Said() spells out, if any.
+  const Fix* FixOf(std::size_t diagnostic) const;
+  // The lines taken as empty for the facts (0-based), in the order they failed.
+  const std::vector<int>& Blanked() const { return blanked_; }
 
   // Every definition in the order pass 1 met them, duplicates included.
   const std::vector<SymbolFact>& Symbols() const { return symbols_; }
@@ -68,15 +83,22 @@ class Analysis final : private RunObserver {
  private:
   void SymbolDefined(std::string_view name, float value, SymbolKind kind, int line) override;
   void OperandRead(const Operand& operand) override;
+  void OperandClamped(int line, std::int32_t given, std::int32_t used) override;
+  void FixOffered(std::size_t diagnostic, const Fix& fix) override;
   void WordsListed(int line, std::int16_t address, std::int16_t code,
                    std::optional<std::int16_t> code2) override;
   LineFacts& Facts(int line);
+  // Runs a text of so many lines, forgetting the facts of an earlier run.
+  RunOutcome Observe(Compiler& compiler, const std::string& path, std::string text, int lines);
 
   RunOutcome outcome_;
   std::vector<Diagnostic> said_;
   std::vector<SymbolFact> symbols_;
   std::unordered_map<std::string, std::size_t> firstDefinition_;
   std::vector<LineFacts> lines_;
+  std::vector<int> blanked_;
+  // Those of the real run only, by the index of their diagnostic.
+  std::unordered_map<std::size_t, Fix> fixes_;
 };
 
 }  // namespace zolt::lsp

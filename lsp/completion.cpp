@@ -1,7 +1,11 @@
+// Completion: mnemonics for a statement, symbols for an operand or a data word.
+#include <charconv>
 #include <string>
 
+#include "catalog.h"
 #include "language_features.h"
-#include "numbers.h"
+#include "operand_range.h"
+#include "symbol_detail.h"
 #include "text.h"
 
 namespace zolt::lsp {
@@ -11,36 +15,12 @@ constexpr int kFunctionItem = 3;
 constexpr int kKeywordItem = 14;
 constexpr int kConstantItem = 21;
 
-// The accepted operands; a scaled operand is written in units of `unit`.
-std::string Range(const Instruction& row, float unit) {
-  return ValueText(static_cast<float>(row.low) / unit) + " to " +
-         ValueText(static_cast<float>(row.high) / unit);
-}
-
-// What the instruction table says of a mnemonic, in a line.
-std::string Summary(const Instruction& row) {
-  const std::string words = row.words == 1 ? "1 word" : "2 words";
-  switch (row.operand) {
-    case OperandKind::Integer:
-      return words + ", operand " + Range(row, 1);
-    case OperandKind::Scaled:
-      return words + ", operand " + Range(row, 10000);
-    case OperandKind::Relative:
-      return words + ", distance " + Range(row, 1);
-    case OperandKind::Block:
-      return "1 + n words, n data lines follow (n " + Range(row, 1) + ")";
-    case OperandKind::None:
-    case OperandKind::End:
-      break;
-  }
-  return words;
-}
-
 Json Mnemonics() {
   Json items = Json::array();
   for (const Instruction& row : Instructions()) {
-    items.push_back(
-        {{"label", std::string(row.mnemonic)}, {"kind", kKeywordItem}, {"detail", Summary(row)}});
+    items.push_back({{"label", std::string(row.mnemonic)},
+                     {"kind", kKeywordItem},
+                     {"detail", InstructionSummary(row)}});
   }
   return items;
 }
@@ -53,7 +33,7 @@ Json SymbolNames(const Document& document) {
     const bool label = symbol.kind == RunObserver::SymbolKind::Label;
     items.push_back({{"label", symbol.name},
                      {"kind", label ? kFunctionItem : kConstantItem},
-                     {"detail", (label ? "label at " : "EQU ") + ValueText(symbol.value)}});
+                     {"detail", SymbolDetail(symbol)}});
   }
   return items;
 }
@@ -68,14 +48,49 @@ bool TakesSymbol(std::string_view firstWord) {
           row->operand == OperandKind::Relative);
 }
 
+// Whether a line is one of the data lines of a BOUT block above it, as the
+// run read the block: a data line being typed (or one the run could not
+// take) counts while the block's count reaches it.
+bool InBlock(const Document& document, int line) {
+  for (int above = line - 1; above >= 0; --above) {
+    const LineFacts* facts = document.facts.Line(above);
+    if (facts == nullptr || !facts->operand) continue;
+    const OperandFact& operand = *facts->operand;
+    if (operand.instruction == nullptr) continue;
+    if (operand.instruction->operand != OperandKind::Block) return false;
+    std::int32_t count = 0;
+    if (operand.used) {
+      count = *operand.used;
+    } else {
+      std::from_chars(operand.value.data(), operand.value.data() + operand.value.size(), count);
+    }
+    return line - above <= count;
+  }
+  return false;
+}
+
+// Whether a column lies in a comment: a word before it or holding it starts
+// with ';'.
+bool InComment(std::string_view line, std::size_t column) {
+  for (WordSpan word = FirstWord(line); !word.Empty() && word.start <= column;
+       word = NextWord(line, word)) {
+    if (line[word.start] == ';') return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 // Mnemonics while the first word of a line is typed, symbols while the
-// operand after a mnemonic is.
+// operand after a mnemonic or a block's data word is; nothing in a comment
+// or in the words the run ignores after an operand.
 Json Completion(const Document& document, Place place) {
   const std::string_view line = document.text.Line(place.line);
+  if (InComment(line, place.column)) return Json::array();
   const WordSpan first = FirstWord(line);
-  if (place.column <= first.end) return Mnemonics();
+  const bool inFirst = place.column <= first.end || first.Empty();
+  if (InBlock(document, place.line)) return inFirst ? SymbolNames(document) : Json::array();
+  if (inFirst) return Mnemonics();
   const WordSpan operand = NextWord(line, first);
   const bool inOperand = place.column <= operand.end || operand.Empty();
   if (inOperand && TakesSymbol(line.substr(first.start, first.end - first.start))) {

@@ -20,7 +20,9 @@ Json RangeFor(const Document& document, const Location& where) {
   return RangeOf(document, line, {where.start, where.start + where.length});
 }
 
-Json DiagnosticFor(const Document& document, const Diagnostic& diagnostic) {
+}  // namespace
+
+Json DiagnosticJson(const Document& document, const Diagnostic& diagnostic) {
   Json related = Json::array();
   for (const Diagnostic& note : diagnostic.notes) {
     related.push_back(
@@ -35,17 +37,15 @@ Json DiagnosticFor(const Document& document, const Diagnostic& diagnostic) {
   return result;
 }
 
-}  // namespace
-
 // The messages are those of the command line: the lines in error and the
 // warnings, then the one failure of a run that stopped.
 Json Diagnostics(const Document& document) {
   Json diagnostics = Json::array();
   for (const Diagnostic& diagnostic : document.facts.Said()) {
-    diagnostics.push_back(DiagnosticFor(document, diagnostic));
+    diagnostics.push_back(DiagnosticJson(document, diagnostic));
   }
   const RunOutcome& outcome = document.facts.Outcome();
-  if (!outcome.completed) diagnostics.push_back(DiagnosticFor(document, outcome.failure));
+  if (!outcome.completed) diagnostics.push_back(DiagnosticJson(document, outcome.failure));
   return diagnostics;
 }
 

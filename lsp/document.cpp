@@ -1,6 +1,7 @@
+// An open buffer: its text, its run, and the symbol a place names.
 #include "document.h"
 
-#include "text.h"
+#include <utility>
 
 namespace zolt::lsp {
 
@@ -11,20 +12,19 @@ Document::Document(std::string uri, std::string text, PositionEncoding encoding,
     : uri(std::move(uri)),
       encoding(encoding),
       text(std::move(text)),
-      facts(compiler, this->uri, this->text.Text()) {}
+      facts(compiler, this->uri, this->text) {}
 
+// Only the words the run read as names count: an operand, a data word and a
+// definition's name, not a word in a comment or one ignored after the operand.
 const SymbolFact* Document::SymbolAt(Place place) const {
-  const std::string_view line = text.Line(place.line);
-  const WordSpan span = WordAt(line, place.column);
+  const WordSpan span = WordAt(text.Line(place.line), place.column);
   if (span.Empty()) return nullptr;
-  // Symbols are held as the upper-cased line names them.
-  std::string word;
-  UpperCase(line.substr(span.start, span.end - span.start), word);
-  if (const SymbolFact* symbol = facts.FindSymbol(word)) return symbol;
-  if (!word.ends_with(':')) return nullptr;
-  word.pop_back();
-  const SymbolFact* label = facts.DefinedOn(place.line);
-  return label != nullptr && label->name == word ? label : nullptr;
+  const LineFacts* line = facts.Line(place.line);
+  if (line != nullptr && line->operand && line->operand->column == span.start) {
+    return facts.FindSymbol(line->operand->word);
+  }
+  const SymbolFact* defined = facts.DefinedOn(place.line);
+  return defined != nullptr && NameOf(*defined).start == span.start ? defined : nullptr;
 }
 
 WordSpan Document::NameOf(const SymbolFact& symbol) const {

@@ -1,50 +1,64 @@
-#include <cstdio>
+// Hover: a statement as the listing shows it, and the symbol an operand names
+// or a line defines.
 #include <string>
 
+#include "catalog.h"
 #include "language_features.h"
+#include "listing_words.h"
 #include "numbers.h"
+#include "operand_range.h"
 
 namespace zolt::lsp {
 namespace {
-
-// A code word as the listing writes it: its 16-bit pattern in upper-case
-// hexadecimal without leading zeros.
-std::string Hex(std::int16_t code) {
-  char digits[8];
-  std::snprintf(digits, sizeof digits, "%X",
-                static_cast<unsigned>(static_cast<std::uint16_t>(code)));
-  return digits;
-}
 
 std::string Code(const std::string& text) {
   return "`" + text + "`";
 }
 
 std::string SymbolText(const Document& document, const SymbolFact& symbol) {
-  const bool label = symbol.kind == RunObserver::SymbolKind::Label;
-  std::string text =
-      "**" + symbol.name + "**: " + (label ? "label at word address " : "EQU, value ") +
-      ValueText(symbol.value) + ", defined on line " + std::to_string(symbol.line + 1);
+  const std::string line = std::to_string(symbol.line + 1);
+  std::string text = symbol.kind == RunObserver::SymbolKind::Label
+                         ? Render(Message("**%s**: label at word address %s, defined on line %s",
+                                          symbol.name, ValueText(symbol.value), line))
+                         : Render(Message("**%s**: EQU, value %s, defined on line %s", symbol.name,
+                                          ValueText(symbol.value), line));
   const SymbolFact* found = document.facts.FindSymbol(symbol.name);
   if (found != &symbol) {
-    text += "\n\nnot used: operands take the definition on line " + std::to_string(found->line + 1);
+    text += "\n\n" + Render(Message("not used: operands take the definition on line %s",
+                                    std::to_string(found->line + 1)));
   }
   return text;
 }
 
+// What the operand came to, the values it may take, and the bound used in
+// place of a value outside them.
 std::string OperandText(const OperandFact& operand) {
   const bool named = operand.value != operand.word;
+  const std::string written = Code(operand.word) + (named ? " = " + operand.value : "");
+  std::string text;
+  std::string range;
   if (operand.instruction == nullptr) {
-    return "**data** " + Code(operand.word) + (named ? " = " + operand.value : "");
+    text = Render(Message("**data** %s", written));
+    range = RangeText(kBlockDataLow, kBlockDataHigh);
+  } else {
+    range = OperandRange(*operand.instruction);
+    switch (operand.instruction->operand) {
+      case OperandKind::Relative:
+        text = named ? Render(Message("**distance** %s to %s", operand.value, Code(operand.word)))
+                     : Render(Message("**distance** %s", operand.value));
+        break;
+      case OperandKind::Block:
+        text = Render(Message("**count** %s", written));
+        break;
+      default:
+        text = Render(Message("**operand** %s", written));
+    }
   }
-  switch (operand.instruction->operand) {
-    case OperandKind::Relative:
-      return "**distance** " + operand.value + (named ? " to " + Code(operand.word) : "");
-    case OperandKind::Block:
-      return "**count** " + operand.value;
-    default:
-      return "**operand** " + Code(operand.word) + (named ? " = " + operand.value : "");
+  text.append(" · ").append(Render(Message("range %s", range)));
+  if (operand.used) {
+    text.append(" · ").append(Render(Message("%s used", std::to_string(*operand.used))));
   }
+  return text;
 }
 
 // A statement as the listing shows it: its word address and code words, and
@@ -52,10 +66,8 @@ std::string OperandText(const OperandFact& operand) {
 std::string StatementText(const LineFacts& facts) {
   std::string text;
   if (facts.words) {
-    std::string words = Hex(facts.words->code);
-    if (facts.words->code2) words.append(" ").append(Hex(*facts.words->code2));
-    text.append("**address** ").append(std::to_string(facts.words->address));
-    text.append(" · **code** ").append(Code(words));
+    text = Render(Message("**address** %s · **code** %s", std::to_string(facts.words->address),
+                          Code(CodeWords(*facts.words))));
   }
   if (facts.operand) {
     if (!text.empty()) text.append("\n\n");
@@ -64,16 +76,33 @@ std::string StatementText(const LineFacts& facts) {
   return text;
 }
 
+// The statement's words on its line, from its first word to its operand: a
+// comment and ignored words after them are not part of it.
+WordSpan StatementSpan(std::string_view line, const LineFacts& facts) {
+  WordSpan span = FirstWord(line);
+  if (facts.operand) span.end = facts.operand->column + facts.operand->word.size();
+  return span;
+}
+
+bool Within(WordSpan span, std::size_t column) {
+  return span.start <= column && column <= span.end;
+}
+
 }  // namespace
 
 Json Hover(const Document& document, Place place) {
+  const std::string_view line = document.text.Line(place.line);
+  const LineFacts* facts = document.facts.Line(place.line);
   std::string text;
-  WordSpan span{0, document.text.Line(place.line).size()};
+  WordSpan span;
+  if (facts != nullptr && (facts->words || facts->operand)) {
+    span = StatementSpan(line, *facts);
+    if (Within(span, place.column)) text = StatementText(*facts);
+  }
   if (const SymbolFact* symbol = document.SymbolAt(place)) {
-    text = SymbolText(document, *symbol);
-    span = WordAt(document.text.Line(place.line), place.column);
-  } else if (const LineFacts* facts = document.facts.Line(place.line)) {
-    text = StatementText(*facts);
+    if (!text.empty()) text.append("\n\n---\n\n");
+    text.append(SymbolText(document, *symbol));
+    span = WordAt(line, place.column);
   }
   if (text.empty()) return nullptr;
   return {{"contents", {{"kind", "markdown"}, {"value", text}}},

@@ -28,6 +28,14 @@ Place PlaceOf(const Document& document, const Json& position) {
   return {index, document.text.ByteColumn(index, character, document.encoding)};
 }
 
+LineSpan LinesOf(const Document& document, const Json& range) {
+  const auto within = [&document](const Json& position) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(Whole(position, "line"), 0, document.text.Count() - 1));
+  };
+  return {within(range.at("start")), within(range.at("end"))};
+}
+
 Json RangeOf(const Document& document, int line, WordSpan span) {
   return {{"start", PositionOf(document, line, span.start)},
           {"end", PositionOf(document, line, span.end)}};
@@ -35,6 +43,11 @@ Json RangeOf(const Document& document, int line, WordSpan span) {
 
 Json LineRangeOf(const Document& document, int line) {
   return RangeOf(document, line, {0, document.text.Line(line).size()});
+}
+
+Json LinesRangeOf(const Document& document, int first, int last) {
+  return {{"start", PositionOf(document, first, 0)},
+          {"end", PositionOf(document, last, document.text.Line(last).size())}};
 }
 
 Json LocationOf(const Document& document, int line, WordSpan span) {

@@ -10,6 +10,7 @@
 #include "catalog.h"
 #include "framing.h"
 #include "language_features.h"
+#include "text_changes.h"
 
 namespace zolt::lsp {
 namespace {
@@ -21,8 +22,9 @@ constexpr int kMethodNotFound = -32601;
 constexpr int kInvalidParamsCode = -32602;
 constexpr int kInternalError = -32603;
 constexpr int kServerNotInitialized = -32002;
+constexpr int kRequestFailed = -32803;
 
-constexpr int kFullSync = 1;
+constexpr int kIncrementalSync = 2;
 constexpr int kLogWarning = 2;
 
 bool IsId(const Json& id) {
@@ -130,6 +132,15 @@ void Session::Request(const Json& id, const std::string& method, const Json& par
       {"textDocument/references", &Session::ReferencesAt},
       {"textDocument/documentSymbol", &Session::SymbolsOf},
       {"textDocument/completion", &Session::CompletionAt},
+      {"textDocument/inlayHint", &Session::InlayHintsIn},
+      {"textDocument/documentHighlight", &Session::HighlightsAt},
+      {"textDocument/foldingRange", &Session::FoldingRangesOf},
+      {"workspace/symbol", &Session::WorkspaceSymbolsOf},
+      {"textDocument/prepareRename", &Session::PrepareRenameAt},
+      {"textDocument/rename", &Session::RenameAt},
+      {"textDocument/signatureHelp", &Session::SignatureHelpAt},
+      {"textDocument/semanticTokens/full", &Session::SemanticTokensOf},
+      {"textDocument/codeAction", &Session::CodeActionsIn},
   };
   if (tooDeep) return ReplyError(id, kInvalidRequest, TooDeep());
   if (shutDown_) return ReplyError(id, kInvalidRequest, "the server is shut down");
@@ -145,6 +156,8 @@ void Session::Request(const Json& id, const std::string& method, const Json& par
     ReplyError(id, kInvalidParamsCode, error.what());
   } catch (const InvalidParams& error) {
     ReplyError(id, kInvalidParamsCode, error.what());
+  } catch (const Refusal& error) {
+    ReplyError(id, kRequestFailed, error.what());
   } catch (const std::bad_alloc&) {
     ReplyError(id, kInternalError, NoMemory());
   } catch (const std::exception& error) {
@@ -191,15 +204,27 @@ Json Session::Initialize(const Json& params) {
       params.value(Json::json_pointer("/capabilities/general/positionEncodings"), Json::array());
   const bool bytes = std::find(offered.begin(), offered.end(), "utf-8") != offered.end();
   encoding_ = bytes ? PositionEncoding::Utf8 : PositionEncoding::Utf16;
+  // The editor's language, else the environment's, taken at start.
+  const Json locale = params.value("locale", Json());
+  if (locale.is_string()) UseLanguage(LanguageOfLocale(locale.get<std::string>()));
   initialized_ = true;
   return {{"capabilities",
            {{"positionEncoding", bytes ? "utf-8" : "utf-16"},
-            {"textDocumentSync", {{"openClose", true}, {"change", kFullSync}}},
+            {"textDocumentSync", {{"openClose", true}, {"change", kIncrementalSync}}},
             {"hoverProvider", true},
             {"definitionProvider", true},
             {"referencesProvider", true},
             {"documentSymbolProvider", true},
-            {"completionProvider", Json::object()}}},
+            // A blank after a mnemonic starts its operand.
+            {"inlayHintProvider", true},
+            {"documentHighlightProvider", true},
+            {"foldingRangeProvider", true},
+            {"workspaceSymbolProvider", true},
+            {"renameProvider", {{"prepareProvider", true}}},
+            {"signatureHelpProvider", {{"triggerCharacters", {" "}}}},
+            {"codeActionProvider", {{"codeActionKinds", {"quickfix", "refactor.rewrite"}}}},
+            {"semanticTokensProvider", {{"legend", SemanticTokensLegend()}, {"full", true}}},
+            {"completionProvider", {{"triggerCharacters", {" "}}}}}},
           {"serverInfo", {{"name", "zoltasm"}, {"version", ZOLT_VERSION}}}};
 }
 
@@ -238,16 +263,82 @@ Json Session::CompletionAt(const Json& params) {
                              : Completion(*document, PlaceOf(*document, params.at("position")));
 }
 
-void Session::Opened(const Json& params) {
-  const Json& item = params.at("textDocument");
-  Assemble(item, item.at("text"));
+Json Session::InlayHintsIn(const Json& params) {
+  const Document* document = Find(params);
+  if (document == nullptr) return Json::array();
+  return InlayHints(*document, LinesOf(*document, params.at("range")));
 }
 
-// The whole text comes with every change (full synchronisation).
+Json Session::HighlightsAt(const Json& params) {
+  const Document* document = Find(params);
+  return document == nullptr ? Json::array()
+                             : Highlights(*document, PlaceOf(*document, params.at("position")));
+}
+
+Json Session::FoldingRangesOf(const Json& params) {
+  const Document* document = Find(params);
+  return document == nullptr ? Json::array() : FoldingRanges(*document);
+}
+
+Json Session::PrepareRenameAt(const Json& params) {
+  const Document* document = Find(params);
+  return document == nullptr ? Json()
+                             : PrepareRename(*document, PlaceOf(*document, params.at("position")));
+}
+
+Json Session::RenameAt(const Json& params) {
+  const Document* document = Find(params);
+  return document == nullptr ? Json()
+                             : Rename(*document, PlaceOf(*document, params.at("position")),
+                                      params.at("newName").get<std::string>());
+}
+
+Json Session::SignatureHelpAt(const Json& params) {
+  const Document* document = Find(params);
+  return document == nullptr ? Json()
+                             : SignatureHelp(*document, PlaceOf(*document, params.at("position")));
+}
+
+Json Session::SemanticTokensOf(const Json& params) {
+  const Document* document = Find(params);
+  return document == nullptr ? Json({{"data", Json::array()}}) : SemanticTokens(*document);
+}
+
+Json Session::CodeActionsIn(const Json& params) {
+  const Document* document = Find(params);
+  if (document == nullptr) return Json::array();
+  const Json& range = params.at("range");
+  return CodeActions(*document, LinesOf(*document, range), PlaceOf(*document, range.at("start")));
+}
+
+// Over the open documents.
+Json Session::WorkspaceSymbolsOf(const Json& params) {
+  const std::string query = params.at("query").get<std::string>();
+  Json symbols = Json::array();
+  for (const auto& [uri, document] : documents_) WorkspaceSymbols(document, query, symbols);
+  return symbols;
+}
+
+void Session::Opened(const Json& params) {
+  const Json& item = params.at("textDocument");
+  Assemble(item, item.at("text").get<std::string>());
+}
+
+// A change replaces ranges of the text the server holds (incremental
+// synchronisation), or the whole text.
 void Session::Changed(const Json& params) {
   const Json& changes = params.at("contentChanges");
   if (changes.empty()) return;
-  Assemble(params.at("textDocument"), changes.back().at("text"));
+  const Json& item = params.at("textDocument");
+  const auto found = documents_.find(item.at("uri").get<std::string>());
+  if (found != documents_.end()) {
+    return Assemble(item, lsp::Changed(found->second.text, changes, encoding_));
+  }
+  // A document whose text is not held takes only a whole text.
+  if (changes.back().contains("range")) {
+    throw InvalidParams(Tr("a change of a range of a document whose text is not known"));
+  }
+  Assemble(item, changes.back().at("text").get<std::string>());
 }
 
 void Session::Closed(const Json& params) {
@@ -256,12 +347,12 @@ void Session::Closed(const Json& params) {
   Publish(uri, Json::array(), nullptr);
 }
 
-void Session::Assemble(const Json& item, const Json& text) {
+void Session::Assemble(const Json& item, std::string text) {
   const std::string uri = item.at("uri").get<std::string>();
   // The last text's run goes first, so two are never held at once.
   documents_.erase(uri);
   const Document& document =
-      documents_.try_emplace(uri, uri, text.get<std::string>(), encoding_, compiler_).first->second;
+      documents_.try_emplace(uri, uri, std::move(text), encoding_, compiler_).first->second;
   Publish(uri, Diagnostics(document), Member(item, "version"));
 }
 

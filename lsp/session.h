@@ -47,6 +47,15 @@ class Session {
   Json ReferencesAt(const Json& params);
   Json SymbolsOf(const Json& params);
   Json CompletionAt(const Json& params);
+  Json InlayHintsIn(const Json& params);
+  Json HighlightsAt(const Json& params);
+  Json FoldingRangesOf(const Json& params);
+  Json WorkspaceSymbolsOf(const Json& params);
+  Json PrepareRenameAt(const Json& params);
+  Json RenameAt(const Json& params);
+  Json SignatureHelpAt(const Json& params);
+  Json SemanticTokensOf(const Json& params);
+  Json CodeActionsIn(const Json& params);
 
   void Opened(const Json& params);
   void Changed(const Json& params);
@@ -54,7 +63,7 @@ class Session {
   void Ignore(const std::string& method, const Json& params, const std::string& why);
 
   // Runs a document's new text and publishes its diagnostics.
-  void Assemble(const Json& item, const Json& text);
+  void Assemble(const Json& item, std::string text);
   // Holds a document as unknown, without a text the server could take.
   void Forget(const std::string& uri, const Json& version);
   void Publish(const std::string& uri, Json diagnostics, const Json& version);

@@ -26,6 +26,8 @@ std::int64_t Utf16Units(std::size_t utf8Length) {
 TextLines::TextLines(std::string text) : text_(std::move(text)) {
   if (text_.starts_with(kByteOrderMark)) mark_ = kByteOrderMark.size();
   std::size_t start = mark_;
+  // A line for each LF and one more: all of them unless lone CRs end some.
+  lines_.reserve(static_cast<std::size_t>(std::count(text_.begin(), text_.end(), '\n')) + 1);
   for (std::size_t i = start; i < text_.size(); ++i) {
     if (text_[i] != '\r' && text_[i] != '\n') continue;
     lines_.push_back({start, i - start});

@@ -101,16 +101,31 @@ class Inbox {
   }
 }
 
-async function converse(server) {
+function start(server) {
   const child = spawn(server[0], server.slice(1), { stdio: ['pipe', 'pipe', 'inherit'] });
-  const exited = new Promise((resolve) => child.on('exit', (code) => resolve(code)));
-  const writer = new rpc.StreamMessageWriter(child.stdin);
-  const inbox = new Inbox(new rpc.StreamMessageReader(child.stdout));
+  return {
+    child,
+    exited: new Promise((resolve) => child.on('exit', (code) => resolve(code))),
+    writer: new rpc.StreamMessageWriter(child.stdin),
+    inbox: new Inbox(new rpc.StreamMessageReader(child.stdout)),
+  };
+}
+
+// A row with `restart` ends the server and starts another, for a
+// conversation that begins with an initialize of its own.
+async function converse(server) {
+  let { child, exited, writer, inbox } = start(server);
   let nextId = 1;
   let failures = 0;
 
   for (const row of table) {
     try {
+      if (row.restart) {
+        child.kill();
+        ({ child, exited, writer, inbox } = start(server));
+        console.log(`ok   ${row.what}`);
+        continue;
+      }
       let id = row.id;
       if (row.raw !== undefined) {
         await new Promise((resolve) => child.stdin.write(row.raw, resolve));

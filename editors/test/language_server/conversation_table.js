@@ -3,9 +3,9 @@
 // the fragments the reply must hold. A row sends a request (its reply must
 // hold `result`, or `error`), a notification (with `publishes`: the
 // diagnostics it must bring), or raw bytes (their error reply, or what the
-// notification in them brings); with `logs`, the log message it brings.
-// Methods come from the protocol package, so a misspelt method name cannot
-// pass.
+// notification in them brings); with `logs`, the log message it brings; a
+// row with `restart` starts a new server. Methods come from the protocol
+// package, so a misspelt method name cannot pass.
 
 const lsp = require('vscode-languageserver-protocol');
 
@@ -30,6 +30,35 @@ const program = (line5, line10) =>
     'GOTO 循环', // 12
     'END',
   ].join('\r\n');
+
+// The program's semantic tokens, five numbers a token: line and start from
+// the token before, length, type (keyword, function, variable, number,
+// comment) and modifiers (1 declaration, 2 data, 4 ignored); line 10's given.
+const tokens = (...line10) =>
+  [
+    [0, 0, 29, 4, 0],
+    [1, 0, 5, 2, 1],
+    [0, 6, 3, 0, 0],
+    [0, 4, 2, 3, 0],
+    [1, 0, 3, 0, 0],
+    [1, 0, 4, 1, 1],
+    [1, 0, 4, 0, 0],
+    [0, 5, 4, 1, 0],
+    [1, 0, 2, 0, 0],
+    [0, 3, 1, 3, 0],
+    [1, 0, 5, 0, 0],
+    [0, 6, 4, 1, 0],
+    [1, 0, 4, 0, 0],
+    [0, 5, 1, 3, 0],
+    [1, 0, 4, 1, 2],
+    [1, 2, 5, 2, 2],
+    [0, 6, 17, 4, 0],
+    ...line10,
+    [1, 0, 2, 1, 1],
+    [1, 0, 4, 0, 0],
+    [0, 5, 2, 1, 0],
+    [1, 0, 3, 0, 0],
+  ].flat();
 
 const at = (line, character) => ({ textDocument: doc, position: { line, character } });
 const range = (line, start, end) => ({
@@ -85,12 +114,26 @@ module.exports = [
     result: {
       capabilities: {
         positionEncoding: 'utf-16',
-        textDocumentSync: { openClose: true, change: lsp.TextDocumentSyncKind.Full },
+        textDocumentSync: { openClose: true, change: lsp.TextDocumentSyncKind.Incremental },
         hoverProvider: true,
         definitionProvider: true,
         referencesProvider: true,
         documentSymbolProvider: true,
-        completionProvider: {},
+        completionProvider: { triggerCharacters: [' '] },
+        inlayHintProvider: true,
+        documentHighlightProvider: true,
+        foldingRangeProvider: true,
+        workspaceSymbolProvider: true,
+        renameProvider: { prepareProvider: true },
+        signatureHelpProvider: { triggerCharacters: [' '] },
+        codeActionProvider: { codeActionKinds: ['quickfix', 'refactor.rewrite'] },
+        semanticTokensProvider: {
+          legend: {
+            tokenTypes: ['keyword', 'function', 'variable', 'number', 'comment'],
+            tokenModifiers: ['declaration', 'data', 'ignored'],
+          },
+          full: true,
+        },
       },
       serverInfo: { name: 'zoltasm' },
     },
@@ -106,8 +149,11 @@ module.exports = [
       uri,
       version: 1,
       diagnostics: [
-        error(5, 0, "'N=5' is not a statement"),
-        error(10, 3, "DL operand '300' gives 300, outside 1 to 255; 255 used"),
+        { ...error(5, 0, "'N=5' is not a statement"), range: range(5, 0, 3) },
+        {
+          ...error(10, 3, "DL operand '300' gives 300, outside 1 to 255; 255 used"),
+          range: range(10, 3, 6),
+        },
       ],
     },
   },
@@ -121,13 +167,84 @@ module.exports = [
     what: 'a change that stops the run',
     notify: lsp.DidChangeTextDocumentNotification.type,
     params: change(3, program('N= 5', 'DL')),
-    publishes: { version: 3, diagnostics: [error(10, 0, 'DL has no operand')] },
+    publishes: {
+      version: 3,
+      diagnostics: [{ range: range(10, 0, 2), severity: 1, message: 'DL has no operand' }],
+    },
+  },
+  {
+    what: 'two lines that stop the run: the first failure, on its word',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(4, program('X EQU', 'DL')),
+    publishes: {
+      version: 4,
+      diagnostics: [{ range: range(5, 2, 5), severity: 1, message: 'EQU has no value' }],
+    },
+  },
+  {
+    what: 'hover past the lines that stop the run',
+    request: lsp.HoverRequest.type,
+    params: at(12, 6),
+    result: { ...markdown('**循环**: label at word address 7'), range: range(12, 5, 7) },
+  },
+  {
+    what: 'definition past the lines that stop the run',
+    request: lsp.DefinitionRequest.type,
+    params: at(12, 6),
+    result: { uri, range: range(11, 0, 2) },
+  },
+  {
+    what: 'references past the lines that stop the run',
+    request: lsp.ReferencesRequest.type,
+    params: { ...at(12, 6), context: { includeDeclaration: false } },
+    result: [{ uri, range: range(12, 5, 7) }],
+  },
+  {
+    what: 'the outline past the lines that stop the run',
+    request: lsp.DocumentSymbolRequest.type,
+    params: { textDocument: doc },
+    result: { including: [{ name: '循环', detail: 'label at 7' }] },
+  },
+  {
+    what: 'completion past the lines that stop the run',
+    request: lsp.CompletionRequest.type,
+    params: at(12, 5),
+    result: { including: [{ label: '循环', detail: 'label at 7' }] },
   },
   {
     what: 'a change that fixes it again',
     notify: lsp.DidChangeTextDocumentNotification.type,
-    params: change(4, program('N= 5', 'DL 30')),
-    publishes: { version: 4, diagnostics: [] },
+    params: change(5, program('N= 5', 'DL 30')),
+    publishes: { version: 5, diagnostics: [] },
+  },
+  {
+    what: 'two changes of ranges in one message, the second in UTF-16 units',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: {
+      textDocument: { uri, version: 50 },
+      contentChanges: [
+        { range: range(10, 3, 5), text: '300' },
+        { range: range(12, 5, 7), text: 'NOWHERE' },
+      ],
+    },
+    publishes: {
+      version: 50,
+      diagnostics: [
+        { range: range(10, 3, 6), message: '255 used' },
+        { range: range(12, 5, 12), message: "'NOWHERE' is not a defined symbol" },
+      ],
+    },
+  },
+  {
+    what: 'a change of a range across line ends puts the text back',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: {
+      textDocument: { uri, version: 51 },
+      contentChanges: [
+        { range: { start: at(10, 3).position, end: at(12, 12).position }, text: '30\r\n循环:\r\nGOTO 循环' },
+      ],
+    },
+    publishes: { version: 51, diagnostics: [] },
   },
   {
     what: 'hover on a statement',
@@ -161,6 +278,30 @@ module.exports = [
     request: lsp.HoverRequest.type,
     params: at(12, 6),
     result: { ...markdown('label at word address 9'), range: range(12, 5, 7) },
+  },
+  {
+    what: 'hover on a data line naming a symbol: its address and code, then the symbol',
+    request: lsp.HoverRequest.type,
+    params: at(8, 1),
+    result: {
+      ...markdown(
+        '**address** 6 · **code** `1`\n\n**data** `LOOP` = 1 · range 0 to 65535\n\n---\n\n' +
+          '**LOOP**: label at word address 1',
+      ),
+      range: range(8, 0, 4),
+    },
+  },
+  {
+    what: 'hover on a name in a comment',
+    request: lsp.HoverRequest.type,
+    params: at(9, 22),
+    result: null,
+  },
+  {
+    what: 'no definition for a name in a comment',
+    request: lsp.DefinitionRequest.type,
+    params: at(9, 22),
+    result: null,
   },
   {
     what: 'definition of a label',
@@ -208,9 +349,139 @@ module.exports = [
         detail: 'EQU 10',
         selectionRange: range(1, 0, 5),
       },
-      { name: 'LOOP', kind: lsp.SymbolKind.Function, selectionRange: range(3, 0, 4) },
-      { name: '循环', kind: lsp.SymbolKind.Function, selectionRange: range(11, 0, 2) },
+      {
+        name: 'LOOP',
+        kind: lsp.SymbolKind.Function,
+        range: { start: at(3, 0).position, end: at(10, 5).position },
+        selectionRange: range(3, 0, 4),
+      },
+      {
+        name: '循环',
+        kind: lsp.SymbolKind.Function,
+        range: { start: at(11, 0).position, end: at(13, 3).position },
+        selectionRange: range(11, 0, 2),
+      },
     ],
+  },
+  {
+    what: 'document highlight: the definition written, the operands read',
+    request: lsp.DocumentHighlightRequest.type,
+    params: at(4, 7),
+    result: [
+      { range: range(3, 0, 4), kind: lsp.DocumentHighlightKind.Write },
+      { range: range(4, 5, 9), kind: lsp.DocumentHighlightKind.Read },
+      { range: range(6, 6, 10), kind: lsp.DocumentHighlightKind.Read },
+      { range: range(8, 0, 4), kind: lsp.DocumentHighlightKind.Read },
+    ],
+  },
+  {
+    what: 'folding: a BOUT block with its data lines',
+    request: lsp.FoldingRangeRequest.type,
+    params: { textDocument: doc },
+    result: [{ startLine: 7, endLine: 9 }],
+  },
+  {
+    what: 'semantic tokens: comments, EQU names, mnemonics, labels, numbers, data words',
+    request: lsp.SemanticTokensRequest.type,
+    params: { textDocument: doc },
+    result: { data: tokens([1, 0, 2, 0, 0], [0, 3, 2, 3, 0]) },
+  },
+  {
+    what: 'workspace symbols over the open documents, in any letter case',
+    request: lsp.WorkspaceSymbolRequest.type,
+    params: { query: 'oo' },
+    result: [{ name: 'LOOP', kind: lsp.SymbolKind.Function, location: { uri, range: range(3, 0, 4) } }],
+  },
+  {
+    what: 'no inlay hints on a comment line',
+    request: lsp.InlayHintRequest.type,
+    params: { textDocument: doc, range: range(0, 0, 0) },
+    result: [],
+  },
+  {
+    what: 'inlay hints of the whole text, a BOUT block line by line',
+    request: lsp.InlayHintRequest.type,
+    params: { textDocument: doc, range: { start: at(0, 0).position, end: at(99, 0).position } },
+    result: [
+      { position: { line: 2, character: 3 }, label: '@0 E000', paddingLeft: true },
+      { position: { line: 4, character: 9 }, label: '@1 B800 1' },
+      { position: { line: 5, character: 4 }, label: '@3 ' },
+      { position: { line: 6, character: 10 }, label: '@4 D404' },
+      { position: { line: 7, character: 6 }, label: '@5 E802' },
+      { position: { line: 8, character: 4 }, label: '@6 1' },
+      { position: { line: 9, character: 25 }, label: '@7 A' },
+      { position: { line: 10, character: 5 }, label: '@8 ' },
+      { position: { line: 12, character: 7 }, label: '@9 B800 9' },
+      { position: { line: 13 }, label: '@11 ' },
+    ],
+  },
+  {
+    what: 'prepare a rename from an operand',
+    request: lsp.PrepareRenameRequest.type,
+    params: at(4, 7),
+    result: { range: range(4, 5, 9), placeholder: 'LOOP' },
+  },
+  {
+    what: 'no rename of a mnemonic',
+    request: lsp.PrepareRenameRequest.type,
+    params: at(2, 1),
+    error: { code: lsp.LSPErrorCodes.RequestFailed, message: 'only a label or an EQU name' },
+  },
+  {
+    what: 'rename a label: its definition, its operands and data lines',
+    request: lsp.RenameRequest.type,
+    params: { ...at(3, 1), newName: 'Again' },
+    result: {
+      changes: {
+        [uri]: [
+          { range: range(3, 0, 4), newText: 'Again' },
+          { range: range(4, 5, 9), newText: 'Again' },
+          { range: range(6, 6, 10), newText: 'Again' },
+          { range: range(8, 0, 4), newText: 'Again' },
+        ],
+      },
+    },
+  },
+  ...[
+    ['count', "'count' is taken: it names the symbol defined on line 2"],
+    ['goto', "'goto' is a mnemonic"],
+    ['&H10', "'&H10' cannot name a symbol"],
+    ['A B', "'A B' cannot name a symbol"],
+    ['A:', "'A:' cannot name a symbol"],
+  ].map(([newName, message]) => ({
+    what: `no rename to ${newName}`,
+    request: lsp.RenameRequest.type,
+    params: { ...at(4, 7), newName },
+    error: { code: lsp.LSPErrorCodes.RequestFailed, message },
+  })),
+  {
+    what: 'signature help after a relative jump: the distance and the addresses it reaches',
+    request: lsp.SignatureHelpRequest.type,
+    params: at(6, 7),
+    result: {
+      signatures: [
+        {
+          label: 'DJNZI distance',
+          documentation: '1 word, distance -1023 to 1023\n\nfrom word address 4 it reaches 0 to 1028',
+          parameters: [{ label: 'distance' }],
+        },
+      ],
+      activeParameter: 0,
+    },
+  },
+  {
+    what: 'signature help after an absolute jump',
+    request: lsp.SignatureHelpRequest.type,
+    params: at(4, 5),
+    result: {
+      signatures: [{ label: 'GOTO word address', documentation: 'operand 0 to 65535' }],
+    },
+  },
+  {
+    what: 'no signature help after a mnemonic without an operand',
+    request: lsp.SignatureHelpRequest.type,
+    params: at(2, 3),
+    result: null,
   },
   {
     what: 'completion at the start of a statement',
@@ -233,6 +504,124 @@ module.exports = [
       { label: 'LOOP', kind: lsp.CompletionItemKind.Function },
       { label: '循环' },
     ],
+  },
+  {
+    what: 'completion on a data line offers the symbols',
+    request: lsp.CompletionRequest.type,
+    params: at(8, 2),
+    result: [{ label: 'COUNT' }, { label: 'LOOP' }, { label: '循环' }],
+  },
+  {
+    what: 'no completion in a comment',
+    request: lsp.CompletionRequest.type,
+    params: at(9, 12),
+    result: [],
+  },
+  {
+    what: 'an operand outside its range and a word after it',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(6, program('N= 5', 'DL 300 LOOP')),
+    publishes: {
+      version: 6,
+      diagnostics: [
+        { range: range(10, 3, 6), severity: 1, message: '255 used' },
+        { range: range(10, 7, 11), severity: 2, message: "'LOOP' after the operand is ignored" },
+      ],
+    },
+  },
+  {
+    what: 'hover on it gives the range and the value used',
+    request: lsp.HoverRequest.type,
+    params: at(10, 4),
+    result: {
+      ...markdown('**code** `90FF`\n\n**operand** `300` · range 1 to 255 · 255 used'),
+      range: range(10, 0, 6),
+    },
+  },
+  {
+    what: 'semantic tokens of a word ignored after the operand',
+    request: lsp.SemanticTokensRequest.type,
+    params: { textDocument: doc },
+    result: { data: tokens([1, 0, 2, 0, 0], [0, 3, 3, 3, 0], [0, 4, 4, 4, 4]) },
+  },
+  {
+    what: 'code actions: the bound for an operand out of range, &H for the number',
+    request: lsp.CodeActionRequest.type,
+    params: { textDocument: doc, range: range(10, 4, 4), context: { diagnostics: [] } },
+    result: [
+      {
+        title: "Replace '300' with '255'",
+        kind: lsp.CodeActionKind.QuickFix,
+        diagnostics: [{ range: range(10, 3, 6), message: '255 used' }],
+        edit: { changes: { [uri]: [{ range: range(10, 3, 6), newText: '255' }] } },
+      },
+      {
+        title: "Write '300' as '&H12C'",
+        kind: lsp.CodeActionKind.RefactorRewrite,
+        edit: { changes: { [uri]: [{ range: range(10, 3, 6), newText: '&H12C' }] } },
+      },
+    ],
+  },
+  {
+    what: 'hover on a word ignored after the operand',
+    request: lsp.HoverRequest.type,
+    params: at(10, 8),
+    result: null,
+  },
+  {
+    what: 'no definition for a word ignored after the operand',
+    request: lsp.DefinitionRequest.type,
+    params: at(10, 8),
+    result: null,
+  },
+  {
+    what: 'no completion for a word ignored after the operand',
+    request: lsp.CompletionRequest.type,
+    params: at(10, 8),
+    result: [],
+  },
+  {
+    what: 'a data line being typed',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(7, program('N= 5', 'DL 30').replace('  COUNT ; data word COUNT', '')),
+    publishes: { version: 7, diagnostics: [{ range: { start: { line: 9 } }, severity: 1 }] },
+  },
+  {
+    what: 'completion on it offers the symbols',
+    request: lsp.CompletionRequest.type,
+    params: at(9, 0),
+    result: [{ label: 'COUNT' }, { label: 'LOOP' }, { label: '循环' }],
+  },
+  {
+    what: 'a label with a blank before its colon, a full-width space',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(8, program('LOOP2 :', 'DL\u30005')),
+    publishes: { version: 8 },
+  },
+  {
+    what: 'no code action on a comment line',
+    request: lsp.CodeActionRequest.type,
+    params: { textDocument: doc, range: range(0, 0, 0), context: { diagnostics: [] } },
+    result: [],
+  },
+  {
+    what: 'code actions over the lines: the label joined, a space for the full-width one',
+    request: lsp.CodeActionRequest.type,
+    params: {
+      textDocument: doc,
+      range: { start: at(5, 0).position, end: at(10, 0).position },
+      context: { diagnostics: [] },
+    },
+    result: [
+      { edit: { changes: { [uri]: [{ range: range(5, 0, 7), newText: 'LOOP2:' }] } } },
+      { edit: { changes: { [uri]: [{ range: range(10, 2, 3), newText: ' ' }] } } },
+    ],
+  },
+  {
+    what: 'a count written with &H',
+    request: lsp.CodeActionRequest.type,
+    params: { textDocument: doc, range: range(7, 5, 5), context: { diagnostics: [] } },
+    result: [{ title: "Write '2' as '&H2'", kind: lsp.CodeActionKind.RefactorRewrite }],
   },
   {
     what: 'a body that is not JSON',
@@ -431,6 +820,16 @@ module.exports = [
     result: null,
   },
   {
+    what: 'a change of a range cannot be taken while the text is unknown',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: {
+      textDocument: { uri, version: 8 },
+      contentChanges: [{ range: range(0, 0, 0), text: 'NOP' }],
+    },
+    publishes: { version: 8, diagnostics: [] },
+    logs: { message: 'a change of a range of a document whose text is not known' },
+  },
+  {
     what: 'lone surrogates are taken as U+FFFD, an escaped backslash as text',
     raw: message(
       `"method":"${lsp.DidChangeTextDocumentNotification.method}","params":{"textDocument":` +
@@ -465,4 +864,47 @@ module.exports = [
     error: { code: lsp.ErrorCodes.InvalidRequest },
   },
   { what: 'exit', notify: lsp.ExitNotification.type, params: undefined, exits: 0 },
+  { what: 'a second server, for an editor in Chinese', restart: true },
+  {
+    what: 'initialize with the locale zh-cn',
+    request: lsp.InitializeRequest.type,
+    params: { processId: null, rootUri: null, capabilities: {}, locale: 'zh-cn' },
+    result: { serverInfo: { name: 'zoltasm' } },
+  },
+  {
+    what: 'diagnostics in Chinese, on the same words',
+    notify: lsp.DidOpenTextDocumentNotification.type,
+    params: {
+      textDocument: { uri, languageId: 'zolt', version: 1, text: program('N= 5', 'DL 300') },
+    },
+    publishes: {
+      diagnostics: [{ range: range(10, 3, 6), message: '超出 1 到 255；改用 255' }],
+    },
+  },
+  {
+    what: 'hover in Chinese',
+    request: lsp.HoverRequest.type,
+    params: at(10, 4),
+    result: markdown('**地址** 8 · **代码** `90FF`\n\n**操作数** `300` · 范围 1 到 255 · 改用 255'),
+  },
+  {
+    what: 'hover on a label in Chinese',
+    request: lsp.HoverRequest.type,
+    params: at(4, 7),
+    result: markdown('**LOOP**：标号，字地址 1，定义于第 4 行'),
+  },
+  {
+    what: 'completion in Chinese',
+    request: lsp.CompletionRequest.type,
+    params: at(2, 1),
+    result: { including: [{ label: 'DJNZI', detail: '1 个字，距离 -1023 到 1023' }] },
+  },
+  {
+    what: 'the outline in Chinese',
+    request: lsp.DocumentSymbolRequest.type,
+    params: { textDocument: doc },
+    result: { including: [{ name: 'LOOP', detail: '标号，位于 1' }] },
+  },
+  { what: 'shutdown again', request: lsp.ShutdownRequest.type, params: undefined, result: null },
+  { what: 'exit again', notify: lsp.ExitNotification.type, params: undefined, exits: 0 },
 ];

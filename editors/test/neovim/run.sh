@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The Neovim check: Debian's Neovim, headless, set up with the 0.7 lines of
+# editors/README.md exactly as they stand there and zoltasm first on PATH,
+# opens SOURCE and must receive its diagnostics and, as inlay hints, each
+# statement's word address and code words as zoltasm's listing of SOURCE
+# writes them.
+#   editors/test/neovim/run.sh ZOLTASM SOURCE WORK
+set -euo pipefail
+zoltasm="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+source="$2"
+work="$3"
+here="$(cd "$(dirname "$0")" && pwd)"
+rm -rf "$work"
+mkdir -p "$work/bin" "$work/source"
+ln -s "$zoltasm" "$work/bin/zoltasm"
+cp "$source" "$work/source/"
+copy="$work/source/$(basename "$source")"
+
+# The first Lua block after the Neovim 0.7 heading.
+awk '/^\*\*Neovim\*\* 0\.7/ { found = 1 } found && /^```$/ { exit } found && inside { print }
+     found && /^```lua$/ { inside = 1 }' "$here/../../README.md" > "$work/init.lua"
+grep -q 'buf_attach_client' "$work/init.lua"
+
+# What the listing says: "LINE @ADDRESS CODE [CODE2]" for each line with words.
+"$zoltasm" "$copy" > /dev/null
+tr -d '\r' < "${copy%.*}.lst" | awk -F'\t' 'NR > 3 && $1 ~ /[0-9]/ {
+  gsub(/ /, "", $1); line = $4; gsub(/ /, "", line)
+  words = $2; if ($3 != "") words = words " " $3
+  print line " @" $1 " " words }' > "$work/expected"
+{ echo "diagnostics 0"; cat "$work/expected"; } > "$work/expected_all"
+
+[ -s "$work/expected" ]
+HOME="$work" PATH="$work/bin:$PATH" ZOLT_SOURCE="$copy" ZOLT_HINTS="$work/hints" \
+  timeout 60 nvim --headless --clean -u "$work/init.lua" -c "luafile $here/inlay_hints.lua"
+
+if ! diff -u "$work/expected_all" "$work/hints"; then
+  echo "FAIL: Neovim's inlay hints differ from the listing of $source" >&2
+  exit 1
+fi
+echo "ok: Neovim received the diagnostics and $(wc -l < "$work/expected") inlay hints equal to the listing"

@@ -1,0 +1,29 @@
+// Inlay hints: the listing in the editor, each statement's word address and
+// code words at the end of its line.
+#include "language_features.h"
+#include "listing_words.h"
+
+namespace zolt::lsp {
+
+// As the listing's line holds them, "@17 B800 12", for every line with words
+// among the lines asked for: the statements, and a BOUT block's header and
+// each of its data lines.
+Json InlayHints(const Document& document, LineSpan lines) {
+  Json hints = Json::array();
+  for (int line = lines.first; line <= lines.last; ++line) {
+    const LineFacts* facts = document.facts.Line(line);
+    if (facts == nullptr || !facts->words) continue;
+    std::string label = "@";
+    label.append(std::to_string(facts->words->address)).append(" ");
+    label.append(CodeWords(*facts->words));
+    const std::size_t end = document.text.Line(line).size();
+    hints.push_back(
+        {{"position",
+          {{"line", line}, {"character", document.text.Character(line, end, document.encoding)}}},
+         {"label", label},
+         {"paddingLeft", true}});
+  }
+  return hints;
+}
+
+}  // namespace zolt::lsp

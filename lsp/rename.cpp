@@ -1,0 +1,70 @@
+// Rename: a label or an EQU name, at each of its definitions and every
+// operand and data line that names it, with the name checked first.
+#include "catalog.h"
+#include "language_features.h"
+#include "numbers.h"
+#include "quote.h"
+#include "text.h"
+
+namespace zolt::lsp {
+namespace {
+
+const SymbolFact& Renamed(const Document& document, Place place) {
+  const SymbolFact* symbol = document.SymbolAt(place);
+  if (symbol == nullptr) throw Refusal(Tr("only a label or an EQU name can be renamed"));
+  return *symbol;
+}
+
+// Why a name cannot be the symbol's new name, or nothing when it can: it
+// must read as one symbol wherever it stands, and name no other.
+std::string Refused(const Document& document, const SymbolFact& symbol, std::string_view name) {
+  std::string upper;
+  UpperCase(name, upper);
+  const bool oneWord = !name.empty() && FindBlank(name) == name.size();
+  if (!oneWord || name.front() == ';' || name.find(':') != std::string_view::npos ||
+      LooksLikeLiteral(upper)) {
+    return Render(
+        Message("%s cannot name a symbol: a name is one word, without ':' or ';', and no number",
+                Quote(name)));
+  }
+  if (FindInstruction(upper) != nullptr || upper == "EQU") {
+    return Render(Message("%s is a mnemonic; a symbol cannot have its name", Quote(name)));
+  }
+  const SymbolFact* taken = document.facts.FindSymbol(upper);
+  if (taken != nullptr && taken->name != symbol.name) {
+    return Render(Message("%s is taken: it names the symbol defined on line %s", Quote(name),
+                          std::to_string(taken->line + 1)));
+  }
+  return {};
+}
+
+}  // namespace
+
+Json PrepareRename(const Document& document, Place place) {
+  const SymbolFact& symbol = Renamed(document, place);
+  const LineFacts* line = document.facts.Line(place.line);
+  const WordSpan span =
+      line != nullptr && line->operand && line->operand->word == symbol.name
+          ? WordSpan{line->operand->column, line->operand->column + line->operand->word.size()}
+          : document.NameOf(symbol);
+  return {{"range", RangeOf(document, place.line, span)}, {"placeholder", symbol.name}};
+}
+
+Json Rename(const Document& document, Place place, std::string_view name) {
+  const SymbolFact& symbol = Renamed(document, place);
+  if (const std::string why = Refused(document, symbol, name); !why.empty()) throw Refusal(why);
+  Json edits = Json::array();
+  const auto edit = [&](int line, WordSpan span) {
+    edits.push_back({{"range", RangeOf(document, line, span)}, {"newText", std::string(name)}});
+  };
+  for (const SymbolFact& each : document.facts.Symbols()) {
+    if (each.name == symbol.name) edit(each.line, document.NameOf(each));
+  }
+  for (const int line : document.facts.Uses(symbol.name)) {
+    const OperandFact& operand = *document.facts.Line(line)->operand;
+    edit(line, {operand.column, operand.column + operand.word.size()});
+  }
+  return {{"changes", {{document.uri, edits}}}};
+}
+
+}  // namespace zolt::lsp
