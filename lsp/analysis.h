@@ -1,3 +1,4 @@
+// One run of a document for the editor: diagnostics, symbols, operands and listed lines as plain data.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// An open document: its text, how its client counts characters, and the run of its latest text.
 #pragma once
 
 #include <string>

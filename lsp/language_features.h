@@ -1,3 +1,4 @@
+// The editor's requests on a document's latest run, one function a feature.
 #pragma once
 
 #include "document.h"

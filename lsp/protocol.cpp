@@ -1,3 +1,4 @@
+// Reading positions from requests and writing ranges and locations into replies.
 #include "protocol.h"
 
 #include <algorithm>

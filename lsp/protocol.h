@@ -1,3 +1,4 @@
+// The JSON-RPC and LSP pieces the server shares: positions, ranges and parameter checks.
 #pragma once
 
 #include <nlohmann/json.hpp>

@@ -1,3 +1,4 @@
+// Splitting a document into lines and converting columns between bytes and the client's units.
 #include "text_lines.h"
 
 #include <algorithm>

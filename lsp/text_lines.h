@@ -1,3 +1,4 @@
+// A document's lines, and columns counted as the client counts characters.
 #pragma once
 
 #include <cstddef>

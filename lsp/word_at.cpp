@@ -1,3 +1,4 @@
+// Finding the word that holds a column of a line.
 #include "word_at.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The word under the editor's cursor.
 #pragma once
 
 #include <cstddef>
