@@ -1,4 +1,4 @@
-// One run of a document for the editor: diagnostics, symbols, operands and listed lines as plain data.
+// One run of a document for the editor: its diagnostics, symbols and lines as plain data.
 #pragma once
 
 #include <cstddef>
