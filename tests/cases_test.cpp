@@ -89,45 +89,13 @@ std::string AsWritten(const std::string& text) {
 }
 
 #ifdef _WIN32
-// The text in a code page, and whether the code page held all of it.
-std::pair<std::string, bool> InCodePage(const std::wstring& wide, UINT codePage) {
-  const int size = static_cast<int>(wide.size());
-  const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
-  BOOL lost = FALSE;
-  BOOL* const lossy = codePage == CP_UTF8 ? nullptr : &lost;
-  std::string text(static_cast<std::size_t>(WideCharToMultiByte(codePage, flags, wide.data(), size,
-                                                                nullptr, 0, nullptr, lossy)),
-                   '\0');
-  WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(),
-                      static_cast<int>(text.size()), nullptr, lossy);
-  return {text, !lost};
-}
-
 std::string InFolder(const std::string& text, const std::string& dir) {
   return ReplaceAll(ReplaceAll(text, "@DIR@/", "@DIR@\\"), "@DIR@", dir);
 }
 
-// A file or pipe gets each line in GBK where the console's code page is
-// Chinese and GBK holds the line (GB18030 writes those characters with the
-// same bytes), and in UTF-8 otherwise.
-std::string ConsoleText(const std::string& utf8) {
-  constexpr UINT kGbk = 936;
-  constexpr UINT kGb18030 = 54936;
-  const UINT console = GetConsoleOutputCP() != 0 ? GetConsoleOutputCP() : GetACP();
-  std::string text;
-  for (const std::string& line : Lines(utf8)) {
-    const std::wstring wide = WideFromUtf8(line + "\n");
-    const auto [gbk, whole] = InCodePage(wide, kGbk);
-    const bool chinese = console == kGbk || console == kGb18030;
-    text += chinese && whole ? gbk : InCodePage(wide, CP_UTF8).first;
-  }
-  if (!utf8.ends_with('\n') && !text.empty()) text.pop_back();
-  return text;
-}
-
 std::string ListingText(const std::string& utf8) {
   const std::size_t nameLine = utf8.find('\n');
-  return InCodePage(WideFromUtf8(utf8.substr(0, nameLine)), GetACP()).first +
+  return CodePageFromWide(WideFromUtf8(utf8.substr(0, nameLine)), GetACP()) +
          (nameLine == std::string::npos ? "" : utf8.substr(nameLine));
 }
 
