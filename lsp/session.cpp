@@ -25,6 +25,10 @@ constexpr int kServerNotInitialized = -32002;
 constexpr int kRequestFailed = -32803;
 
 constexpr int kIncrementalSync = 2;
+
+// What answers a request about a document the server cannot answer for.
+const Json kNull;
+const Json kNoList = Json::array();
 constexpr int kLogWarning = 2;
 
 bool IsId(const Json& id) {
@@ -127,18 +131,18 @@ void Session::Request(const Json& id, const std::string& method, const Json& par
   static const std::unordered_map<std::string_view, Handler> kHandlers = {
       {"initialize", &Session::Initialize},
       {"shutdown", &Session::Shutdown},
-      {"textDocument/hover", &Session::HoverAt},
-      {"textDocument/definition", &Session::DefinitionAt},
+      {"textDocument/hover", &Session::AtPosition<Hover, kNull>},
+      {"textDocument/definition", &Session::AtPosition<Definition, kNull>},
       {"textDocument/references", &Session::ReferencesAt},
-      {"textDocument/documentSymbol", &Session::SymbolsOf},
-      {"textDocument/completion", &Session::CompletionAt},
+      {"textDocument/documentSymbol", &Session::OfDocument<DocumentSymbols, kNoList>},
+      {"textDocument/completion", &Session::AtPosition<Completion, kNoList>},
       {"textDocument/inlayHint", &Session::InlayHintsIn},
-      {"textDocument/documentHighlight", &Session::HighlightsAt},
-      {"textDocument/foldingRange", &Session::FoldingRangesOf},
+      {"textDocument/documentHighlight", &Session::AtPosition<Highlights, kNoList>},
+      {"textDocument/foldingRange", &Session::OfDocument<FoldingRanges, kNoList>},
       {"workspace/symbol", &Session::WorkspaceSymbolsOf},
-      {"textDocument/prepareRename", &Session::PrepareRenameAt},
+      {"textDocument/prepareRename", &Session::AtPosition<PrepareRename, kNull>},
       {"textDocument/rename", &Session::RenameAt},
-      {"textDocument/signatureHelp", &Session::SignatureHelpAt},
+      {"textDocument/signatureHelp", &Session::AtPosition<SignatureHelp, kNull>},
       {"textDocument/semanticTokens/full", &Session::SemanticTokensOf},
       {"textDocument/codeAction", &Session::CodeActionsIn},
   };
@@ -233,15 +237,17 @@ Json Session::Shutdown(const Json&) {
   return nullptr;
 }
 
-Json Session::HoverAt(const Json& params) {
+template <Json (*Feature)(const Document&, Place), const Json& kNone>
+Json Session::AtPosition(const Json& params) {
   const Document* document = Find(params);
-  return document == nullptr ? Json() : Hover(*document, PlaceOf(*document, params.at("position")));
+  return document == nullptr ? kNone
+                             : Feature(*document, PlaceOf(*document, params.at("position")));
 }
 
-Json Session::DefinitionAt(const Json& params) {
+template <Json (*Feature)(const Document&), const Json& kNone>
+Json Session::OfDocument(const Json& params) {
   const Document* document = Find(params);
-  return document == nullptr ? Json()
-                             : Definition(*document, PlaceOf(*document, params.at("position")));
+  return document == nullptr ? kNone : Feature(*document);
 }
 
 Json Session::ReferencesAt(const Json& params) {
@@ -252,38 +258,10 @@ Json Session::ReferencesAt(const Json& params) {
   return References(*document, PlaceOf(*document, params.at("position")), withDefinition);
 }
 
-Json Session::SymbolsOf(const Json& params) {
-  const Document* document = Find(params);
-  return document == nullptr ? Json::array() : DocumentSymbols(*document);
-}
-
-Json Session::CompletionAt(const Json& params) {
-  const Document* document = Find(params);
-  return document == nullptr ? Json::array()
-                             : Completion(*document, PlaceOf(*document, params.at("position")));
-}
-
 Json Session::InlayHintsIn(const Json& params) {
   const Document* document = Find(params);
   if (document == nullptr) return Json::array();
   return InlayHints(*document, LinesOf(*document, params.at("range")));
-}
-
-Json Session::HighlightsAt(const Json& params) {
-  const Document* document = Find(params);
-  return document == nullptr ? Json::array()
-                             : Highlights(*document, PlaceOf(*document, params.at("position")));
-}
-
-Json Session::FoldingRangesOf(const Json& params) {
-  const Document* document = Find(params);
-  return document == nullptr ? Json::array() : FoldingRanges(*document);
-}
-
-Json Session::PrepareRenameAt(const Json& params) {
-  const Document* document = Find(params);
-  return document == nullptr ? Json()
-                             : PrepareRename(*document, PlaceOf(*document, params.at("position")));
 }
 
 Json Session::RenameAt(const Json& params) {
@@ -291,12 +269,6 @@ Json Session::RenameAt(const Json& params) {
   return document == nullptr ? Json()
                              : Rename(*document, PlaceOf(*document, params.at("position")),
                                       params.at("newName").get<std::string>());
-}
-
-Json Session::SignatureHelpAt(const Json& params) {
-  const Document* document = Find(params);
-  return document == nullptr ? Json()
-                             : SignatureHelp(*document, PlaceOf(*document, params.at("position")));
 }
 
 Json Session::SemanticTokensOf(const Json& params) {

@@ -42,18 +42,17 @@ class Session {
 
   Json Initialize(const Json& params);
   Json Shutdown(const Json& params);
-  Json HoverAt(const Json& params);
-  Json DefinitionAt(const Json& params);
+  // A request about the place at params' position, or about the whole
+  // document: the feature's answer, or what stands for none (null, an empty
+  // list) for a document the server cannot answer for.
+  template <Json (*Feature)(const Document&, Place), const Json& kNone>
+  Json AtPosition(const Json& params);
+  template <Json (*Feature)(const Document&), const Json& kNone>
+  Json OfDocument(const Json& params);
   Json ReferencesAt(const Json& params);
-  Json SymbolsOf(const Json& params);
-  Json CompletionAt(const Json& params);
   Json InlayHintsIn(const Json& params);
-  Json HighlightsAt(const Json& params);
-  Json FoldingRangesOf(const Json& params);
   Json WorkspaceSymbolsOf(const Json& params);
-  Json PrepareRenameAt(const Json& params);
   Json RenameAt(const Json& params);
-  Json SignatureHelpAt(const Json& params);
   Json SemanticTokensOf(const Json& params);
   Json CodeActionsIn(const Json& params);
 
