@@ -48,14 +48,16 @@ int Compiler::BlockPass2(Channels& channels) {
   const std::string_view countWord = operandWord_;
   if (Observer != nullptr) ReportOperand(Word2, &header);
   Advance(1);
-  const std::int32_t length = ToInteger(Word2, OperandWritten());
+  // The block's length is the count as written, before the header's count
+  // is clamped into its field.
+  BlockCount = Word2;
+  const std::int32_t length = ToInteger(BlockCount, OperandWritten());
   Value = length;
   Clamp(header.low, header.high, "BOUT", Field::Count);
   CodeWord = Pattern16(header.prefix + static_cast<std::uint32_t>(Value));
   WriteOneWord(channels);
   WarnIgnored(LineText.substr(countWord.size()),
               N_("%s after the BOUT count is ignored; a comment begins with ';'"));
-  BlockCount = Word2;
   for (int j = 1; j <= length; ++j) {
     if (bout + j >= LineCount) {
       throw HardError(Message("the BOUT block runs past the end of the source: its count is %s, "
