@@ -26,15 +26,23 @@ int HexDigit(char c) {
   return -1;
 }
 
+// Whether the digits of a hexadecimal number written another way ("0X10",
+// "10H") are what &H takes: one to eight hexadecimal digits. Only then does
+// the hint repeat them, so it never echoes what the quote would escape or cut.
+bool FitsAmpersandH(std::string_view digits) {
+  constexpr std::size_t kMostDigits = 8;
+  return !digits.empty() && digits.size() <= kMostDigits &&
+         std::all_of(digits.begin(), digits.end(), [](char c) { return HexDigit(c) >= 0; });
+}
+
 // Why a word that starts like a number is none, with how to write it.
 Message NotANumberMessage(std::string_view text, const Written& written) {
   const std::string quoted = Quoted(written);
-  if (text.starts_with("0X") && text.size() > 2) {
+  if (text.starts_with("0X") && FitsAmpersandH(text.substr(2))) {
     return Message("%s is not a number; hexadecimal is written with &H, as in &H%s", quoted,
                    written.word.substr(2));
   }
-  if (text.size() > 1 && text.back() == 'H' &&
-      std::all_of(text.begin(), text.end() - 1, [](char c) { return HexDigit(c) >= 0; })) {
+  if (text.ends_with('H') && FitsAmpersandH(text.substr(0, text.size() - 1))) {
     return Message("%s is not a number; hexadecimal is written with &H, as in &H%s", quoted,
                    written.word.substr(0, written.word.size() - 1));
   }
