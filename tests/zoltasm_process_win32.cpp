@@ -104,14 +104,26 @@ ProcessResult RunZoltasm(const std::vector<std::string>& arguments, const Proces
   startup.hStdError = Inheritable(errPath, GENERIC_WRITE, CREATE_ALWAYS);
   std::wstring environment = Environment(options.language);
   PROCESS_INFORMATION process{};
-  const bool started =
-      CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                     CREATE_UNICODE_ENVIRONMENT, environment.data(),
-                     options.folder.empty() ? nullptr : options.folder.c_str(), &startup, &process);
+  // Wine now and then fails to start a process while another is ending; a
+  // second try starts it, so only a start that fails three times fails the
+  // test.
+  constexpr int kTries = 3;
+  bool started = false;
+  DWORD error = 0;
+  for (int attempt = 0; attempt < kTries && !started; ++attempt) {
+    started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                             CREATE_UNICODE_ENVIRONMENT, environment.data(),
+                             options.folder.empty() ? nullptr : options.folder.c_str(), &startup,
+                             &process);
+    if (!started) error = GetLastError();
+  }
   for (const HANDLE stream : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) {
     CloseHandle(stream);
   }
-  if (!started) throw std::runtime_error("cannot start " + program.string());
+  if (!started) {
+    throw std::runtime_error("cannot start " + program.string() + " (Windows error " +
+                             std::to_string(error) + ")");
+  }
 
   ProcessResult result;
   const DWORD milliseconds = static_cast<DWORD>(options.seconds) * 1000;
