@@ -93,6 +93,7 @@ std::string Compiler::Compile(Channels& channels) {
   } catch (HardError& error) {
     // Only adds where the failure happened; the run's front end handles it.
     error.LocateIfUnknown(Here());
+    OfferFix(error);
     SortByLine(Diagnostics);
     throw;
   }
@@ -272,8 +273,18 @@ void Compiler::ListUnrecognised(Channels& channels) {
 
 void Compiler::Correct(std::string_view upperBytes, std::string text) {
   const std::string_view line = LineIn(upperSource_, lineIndex_);
-  fix_ = RunObserver::Fix{static_cast<std::uint32_t>(upperBytes.data() - line.data()),
-                          static_cast<std::uint32_t>(upperBytes.size()), std::move(text)};
+  fix_ = Fix{static_cast<std::uint32_t>(upperBytes.data() - line.data()),
+             static_cast<std::uint32_t>(upperBytes.size()), std::move(text)};
+}
+
+void Compiler::OfferFix(const HardError& error) const {
+  const std::optional<HardError::Correction>& correction = error.Offered();
+  if (!correction || Observer == nullptr || lineIndex_ < 0) return;
+  const std::string_view line = LineIn(source_, lineIndex_);
+  if (!Within(correction->word, line)) return;
+  Fix fix = correction->fix;
+  fix.start += static_cast<std::uint32_t>(correction->word.data() - line.data());
+  Observer->FailureFixOffered(fix);
 }
 
 void Compiler::SoftError(Message cause) {

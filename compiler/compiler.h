@@ -139,6 +139,9 @@ class Compiler {
   // The correction a message about to be said spells out: bytes of the
   // current line, as read, and what replaces them.
   void Correct(std::string_view upperBytes, std::string text);
+  // Hands the correction a failure spells out to the observer, placed on
+  // the failing line.
+  void OfferFix(const HardError& error) const;
   void SoftError(Message cause);
   void Warn(Message cause, std::vector<Diagnostic> notes = {});
   // The words after a complete statement, from the start of rest: ignored,
@@ -190,7 +193,7 @@ class Compiler {
   std::string valueText_;
   bool operandIsSymbol_ = false;
   // What the next soft error is to carry as its correction.
-  std::optional<RunObserver::Fix> fix_;
+  std::optional<Fix> fix_;
   SymbolOperand operandSymbol_{};
 };
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "message.h"
@@ -26,6 +27,14 @@ struct Location {
   std::uint32_t length = 0;
 
   friend bool operator==(const Location&, const Location&) = default;
+};
+
+// The correction a message spells out, for editors that apply it: bytes
+// [start, start + length) of the message's line, as read, replaced by text.
+struct Fix {
+  std::uint32_t start;
+  std::uint32_t length;
+  std::string text;
 };
 
 struct Diagnostic {

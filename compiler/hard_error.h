@@ -1,7 +1,9 @@
 // The one exception type of a run: a failure that ends the whole run.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
+#include <string_view>
 #include <utility>
 
 #include "diagnostic.h"
@@ -26,8 +28,22 @@ class HardError : public std::runtime_error {
   }
   void AddNote(Diagnostic note) { failure_.notes.push_back(std::move(note)); }
 
+  // A correction the message spells out, for editors: the fix counts from the
+  // first byte of `word`, a view of the source text, which the run places on
+  // its line while the source is still at hand.
+  struct Correction {
+    std::string_view word;
+    Fix fix;
+  };
+  HardError&& Correcting(Correction correction) && {
+    correction_ = std::move(correction);
+    return std::move(*this);
+  }
+  const std::optional<Correction>& Offered() const { return correction_; }
+
  private:
   Diagnostic failure_;
+  std::optional<Correction> correction_;
 };
 
 }  // namespace zolt

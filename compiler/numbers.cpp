@@ -35,36 +35,53 @@ bool FitsAmpersandH(std::string_view digits) {
          std::all_of(digits.begin(), digits.end(), [](char c) { return HexDigit(c) >= 0; });
 }
 
-// Why a word that starts like a number is none, with how to write it.
-Message NotANumberMessage(std::string_view text, const Written& written) {
+// Why a word that starts like a number is none, with how to write it, and
+// the correction for an editor where the hint spells one out. A symbol's
+// value text is not where the word stands, so it is never corrected.
+HardError NotANumberError(std::string_view text, const Written& written) {
   const std::string quoted = Quoted(written);
+  const auto correcting = [&](Message message, std::size_t at, std::size_t length, std::string by) {
+    HardError error(std::move(message));
+    if (written.symbol != nullptr) return error;
+    return std::move(error).Correcting(
+        {written.word,
+         {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(length), std::move(by)}});
+  };
+  const auto ampersandH = [&](std::string_view digits) {
+    return correcting(
+        Message("%s is not a number; hexadecimal is written with &H, as in &H%s", quoted, digits),
+        0, written.word.size(), "&H" + std::string(digits));
+  };
   if (text.starts_with("0X") && FitsAmpersandH(text.substr(2))) {
-    return Message("%s is not a number; hexadecimal is written with &H, as in &H%s", quoted,
-                   written.word.substr(2));
+    return ampersandH(written.word.substr(2));
   }
   if (text.ends_with('H') && FitsAmpersandH(text.substr(0, text.size() - 1))) {
-    return Message("%s is not a number; hexadecimal is written with &H, as in &H%s", quoted,
-                   written.word.substr(0, written.word.size() - 1));
+    return ampersandH(written.word.substr(0, written.word.size() - 1));
   }
-  if (text.find(';') != std::string_view::npos) {
-    return Message("%s is not a number; a comment begins with ';' after a blank", quoted);
-  }
+  // Before the comment's hint: "5　;X" has a blank before its ';', only
+  // not one that separates words.
   if (const std::optional<OtherBlank> blank = FindOtherBlank(text)) {
     if (blank->code == 0x3000) {
-      return Message(
-          "%s is not a number; a full-width space (U+3000) stands in it, and only spaces and "
-          "tabs separate words",
-          quoted);
+      return correcting(
+          Message("%s is not a number; a full-width space (U+3000) stands in it, and only spaces "
+                  "and tabs separate words",
+                  quoted),
+          blank->at, blank->length, " ");
     }
-    return Message(
+    return HardError(Message(
         "%s is not a number; the blank U+%s stands in it, and only spaces and tabs separate words",
-        quoted, HexDigits(blank->code, 4));
+        quoted, HexDigits(blank->code, 4)));
   }
-  return Message("%s is not a number; numbers are written as 12, -1.5, 2E3 or &HFF", quoted);
+  if (text.find(';') != std::string_view::npos) {
+    return HardError(
+        Message("%s is not a number; a comment begins with ';' after a blank", quoted));
+  }
+  return HardError(
+      Message("%s is not a number; numbers are written as 12, -1.5, 2E3 or &HFF", quoted));
 }
 
 [[noreturn]] void NotANumber(std::string_view text, const Written& written) {
-  throw HardError(NotANumberMessage(text, written));
+  throw NotANumberError(text, written);
 }
 
 [[noreturn]] void OutOfRange(const Written& written) {

@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
+#include "diagnostic.h"
 #include "instruction_set.h"
 
 namespace zolt {
@@ -33,14 +33,6 @@ class RunObserver {
     const Instruction* instruction;
   };
 
-  // The correction a message spells out, for editors that apply it: bytes
-  // [start, start + length) of the message's line, as read, replaced by text.
-  struct Fix {
-    std::uint32_t start;
-    std::uint32_t length;
-    std::string text;
-  };
-
   virtual ~RunObserver() = default;
 
   // Pass 1 entered a symbol; lookups take the first entry of a name.
@@ -51,6 +43,8 @@ class RunObserver {
   virtual void OperandClamped(int line, std::int32_t given, std::int32_t used) = 0;
   // The diagnostic at this index of the run's Diagnostics spells out a fix.
   virtual void FixOffered(std::size_t diagnostic, const Fix& fix) = 0;
+  // The failure that stopped the run spells out a fix.
+  virtual void FailureFixOffered(const Fix& fix) = 0;
   // A listing line with words: its address and its one or two code words.
   virtual void WordsListed(int line, std::int16_t address, std::int16_t code,
                            std::optional<std::int16_t> code2) = 0;

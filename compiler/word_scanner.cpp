@@ -40,6 +40,7 @@ std::string_view Compiler::CommWord1(std::string_view& text) {
   if (!value) {
     const std::string quoted = Quote(Original(word));
     if (LooksLikeOtherHex(word)) {
+      Correct(word, "&H" + std::string(Original(word.substr(1))));
       SoftError(
           Message("%s is not a defined symbol; 0 used; hexadecimal is written with &H, as in "
                   "&H%s",

@@ -64,7 +64,7 @@ RunOutcome Analysis::Observe(Compiler& compiler, const std::string& path, std::s
   return Run(compiler, channels, path);
 }
 
-const RunObserver::Fix* Analysis::FixOf(std::size_t diagnostic) const {
+const Fix* Analysis::FixOf(std::size_t diagnostic) const {
   const auto found = fixes_.find(diagnostic);
   return found == fixes_.end() ? nullptr : &found->second;
 }
@@ -108,6 +108,10 @@ void Analysis::OperandRead(const Operand& operand) {
 
 void Analysis::FixOffered(std::size_t diagnostic, const Fix& fix) {
   if (blanked_.empty()) fixes_.emplace(diagnostic, fix);
+}
+
+void Analysis::FailureFixOffered(const Fix& fix) {
+  if (blanked_.empty()) failureFix_ = fix;
 }
 
 // What the operand gave is in its value text already.

@@ -624,6 +624,67 @@ module.exports = [
     result: [{ title: "Write '2' as '&H2'", kind: lsp.CodeActionKind.RefactorRewrite }],
   },
   {
+    what: 'a number written 0x10 stops the run',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(9, program('LOOP2 :', 'DL 0x10')),
+    publishes: {
+      version: 9,
+      diagnostics: [
+        { range: range(5, 0, 5) },
+        error(10, 3, "'0x10' is not a number; hexadecimal is written with &H, as in &H10"),
+      ],
+    },
+  },
+  {
+    what: 'the failure spells out its quick fix: &H10',
+    request: lsp.CodeActionRequest.type,
+    params: { textDocument: doc, range: range(10, 0, 0), context: { diagnostics: [] } },
+    result: [
+      {
+        title: "Replace '0x10' with '&H10'",
+        kind: lsp.CodeActionKind.QuickFix,
+        diagnostics: [{ range: range(10, 3, 7), severity: 1 }],
+        edit: { changes: { [uri]: [{ range: range(10, 3, 7), newText: '&H10' }] } },
+      },
+    ],
+  },
+  {
+    what: 'a full-width space between an operand and its comment stops the run',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(10, program('LOOP2:', 'DL 12\u3000; twelve')),
+    publishes: {
+      version: 10,
+      diagnostics: [error(10, 3, "'12\u3000;' is not a number; a full-width space (U+3000)")],
+    },
+  },
+  {
+    what: 'its quick fix puts a space in its place',
+    request: lsp.CodeActionRequest.type,
+    params: { textDocument: doc, range: range(10, 4, 4), context: { diagnostics: [] } },
+    result: [{ edit: { changes: { [uri]: [{ range: range(10, 5, 6), newText: ' ' }] } } }],
+  },
+  {
+    what: 'a name written $1F is marked in error',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(11, program('LOOP2:', 'GOTO $1F')),
+    publishes: {
+      version: 11,
+      diagnostics: [error(10, 5, "'$1F' is not a defined symbol; 0 used; hexadecimal is")],
+    },
+  },
+  {
+    what: 'its quick fix writes &H1F',
+    request: lsp.CodeActionRequest.type,
+    params: { textDocument: doc, range: range(10, 0, 0), context: { diagnostics: [] } },
+    result: [{ edit: { changes: { [uri]: [{ range: range(10, 5, 8), newText: '&H1F' }] } } }],
+  },
+  {
+    what: 'the text of the rows before again',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(12, program('LOOP2 :', 'DL\u30005')),
+    publishes: { version: 12 },
+  },
+  {
     what: 'a body that is not JSON',
     raw: frame('{"jsonrpc": "2.0", "id": 1, "method"'),
     id: null,
