@@ -8,11 +8,12 @@ set -euo pipefail
 # locale sources for the Chinese locale the tests compile; CJK fonts that
 # stand in for its Chinese fonts; Xvfb for screenshots of the window without
 # a desktop; groff and man for the check of the manual pages; Neovim for the
-# check of the language server's set-up lines in Debian's Neovim; Google's
+# check of the language server's set-up lines in Debian's Neovim, and
+# debootstrap for the same check in Debian 13's newer one; Google's
 # benchmark library for the benchmarks in bench/.
 packages=(cmake g++ make libgtest-dev nlohmann-json3-dev qt6-base-dev gettext locales
   fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei xvfb xauth vim groff-base man-db neovim
-  libbenchmark-dev "$@")
+  debootstrap libbenchmark-dev "$@")
 # The editor checks run on node and npm, from Debian unless already installed.
 command -v npm > /dev/null || packages+=(nodejs npm)
 
