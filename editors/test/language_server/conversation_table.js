@@ -96,7 +96,7 @@ const surrogates = [
   'F\\ud800\\\\udc00:', // a high one before a backslash
   'GOTO A\\ud800',
   '\\\\ud800', // not a statement
-  'END ; \\udbff', // one at the very end
+  'END ; \\ud83d\\ude00\\udbff', // a pair, then one at the very end
 ].join('\\r\\n');
 const largest = 64 << 20;
 
@@ -643,6 +643,7 @@ module.exports = [
       {
         title: "Replace '0x10' with '&H10'",
         kind: lsp.CodeActionKind.QuickFix,
+        isPreferred: true,
         diagnostics: [{ range: range(10, 3, 7), severity: 1 }],
         edit: { changes: { [uri]: [{ range: range(10, 3, 7), newText: '&H10' }] } },
       },
@@ -679,10 +680,27 @@ module.exports = [
     result: [{ edit: { changes: { [uri]: [{ range: range(10, 5, 8), newText: '&H1F' }] } } }],
   },
   {
+    what: 'a data word written with &h',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: change(12, program('LOOP2:', 'DL &h1f')),
+    publishes: { version: 12, diagnostics: [] },
+  },
+  {
+    what: 'it is written again in decimal, as the line has it',
+    request: lsp.CodeActionRequest.type,
+    params: { textDocument: doc, range: range(10, 7, 7), context: { diagnostics: [] } },
+    result: [
+      {
+        title: "Write '&h1f' as '31'",
+        edit: { changes: { [uri]: [{ range: range(10, 3, 7), newText: '31' }] } },
+      },
+    ],
+  },
+  {
     what: 'the text of the rows before again',
     notify: lsp.DidChangeTextDocumentNotification.type,
-    params: change(12, program('LOOP2 :', 'DL\u30005')),
-    publishes: { version: 12 },
+    params: change(13, program('LOOP2 :', 'DL\u30005')),
+    publishes: { version: 13 },
   },
   {
     what: 'a body that is not JSON',
@@ -912,6 +930,12 @@ module.exports = [
     ],
   },
   {
+    what: 'hover counts a character beyond U+FFFF as two UTF-16 units',
+    request: lsp.HoverRequest.type,
+    params: at(2, 1),
+    result: { range: range(2, 0, 4) },
+  },
+  {
     what: 'hover counts U+FFFD as one UTF-16 unit',
     request: lsp.HoverRequest.type,
     params: at(6, 6),
@@ -927,10 +951,15 @@ module.exports = [
   { what: 'exit', notify: lsp.ExitNotification.type, params: undefined, exits: 0 },
   { what: 'a second server, for an editor in Chinese', restart: true },
   {
-    what: 'initialize with the locale zh-cn',
+    what: 'initialize with the locale zh-cn, positions counted in UTF-8 bytes',
     request: lsp.InitializeRequest.type,
-    params: { processId: null, rootUri: null, capabilities: {}, locale: 'zh-cn' },
-    result: { serverInfo: { name: 'zoltasm' } },
+    params: {
+      processId: null,
+      rootUri: null,
+      capabilities: { general: { positionEncodings: ['utf-16', 'utf-8'] } },
+      locale: 'zh-cn',
+    },
+    result: { capabilities: { positionEncoding: 'utf-8' }, serverInfo: { name: 'zoltasm' } },
   },
   {
     what: 'diagnostics in Chinese, on the same words',
@@ -947,6 +976,12 @@ module.exports = [
     request: lsp.HoverRequest.type,
     params: at(10, 4),
     result: markdown('**地址** 8 · **代码** `90FF`\n\n**操作数** `300` · 范围 1 到 255 · 改用 255'),
+  },
+  {
+    what: 'hover on a Chinese label spans its six bytes',
+    request: lsp.HoverRequest.type,
+    params: at(12, 8),
+    result: { range: range(12, 5, 11) },
   },
   {
     what: 'hover on a label in Chinese',
