@@ -466,6 +466,7 @@ module.exports = [
           parameters: [{ label: 'distance' }],
         },
       ],
+      activeSignature: 0,
       activeParameter: 0,
     },
   },
@@ -482,6 +483,12 @@ module.exports = [
     request: lsp.SignatureHelpRequest.type,
     params: at(2, 3),
     result: null,
+  },
+  {
+    what: 'no mnemonics for the first word of a comment line',
+    request: lsp.CompletionRequest.type,
+    params: at(0, 1),
+    result: [],
   },
   {
     what: 'completion at the start of a statement',
