@@ -35,10 +35,7 @@ class HardError : public std::runtime_error {
     std::string_view word;
     Fix fix;
   };
-  HardError&& Correcting(Correction correction) && {
-    correction_ = std::move(correction);
-    return std::move(*this);
-  }
+  void Offer(Correction correction) { correction_ = std::move(correction); }
   const std::optional<Correction>& Offered() const { return correction_; }
 
  private:

@@ -42,10 +42,12 @@ HardError NotANumberError(std::string_view text, const Written& written) {
   const std::string quoted = Quoted(written);
   const auto correcting = [&](Message message, std::size_t at, std::size_t length, std::string by) {
     HardError error(std::move(message));
-    if (written.symbol != nullptr) return error;
-    return std::move(error).Correcting(
-        {written.word,
-         {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(length), std::move(by)}});
+    if (written.symbol == nullptr) {
+      error.Offer(
+          {written.word,
+           {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(length), std::move(by)}});
+    }
+    return error;
   };
   const auto ampersandH = [&](std::string_view digits) {
     return correcting(
