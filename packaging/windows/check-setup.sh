@@ -83,10 +83,20 @@ expect() { [ "$2" = "$3" ] || fail "$1 is '$2', not '$3'"; }
 
 # A silent run of a setup or uninstaller from a batch file, with its command
 # line exactly as written (/D= and _?= take the rest of it, spaces and
-# all); its exit status is the program's.
+# all); its exit status is the program's. Now and then Wine's cmd fails to
+# start a program that is there (its status 9009, 49 as an exit status here)
+# although nothing of ours has run yet; that start is tried again, twice.
 run_silently() {
+  local status tries=3
   printf '@%s\r\n@exit %%ERRORLEVEL%%\r\n' "$1" | iconv -f UTF-8 -t GBK > "$work/run.cmd"
-  wine cmd /c "$(wine winepath -w "$work/run.cmd")" > /dev/null
+  while true; do
+    status=0
+    wine cmd /c "$(wine winepath -w "$work/run.cmd")" > /dev/null || status=$?
+    tries=$((tries - 1))
+    if [ "$status" -ne 49 ] || [ "$tries" -eq 0 ]; then return "$status"; fi
+    echo "check-setup: Wine's cmd did not start '$1'; trying again" >&2
+    sleep 2
+  done
 }
 expect_status() {
   local status=0
