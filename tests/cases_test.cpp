@@ -1,5 +1,6 @@
-// The end-to-end cases: everything a source can show, as data. Each
-// tests/cases/NAME.zol is assembled by zoltasm in a fresh folder with a
+// The end-to-end cases: everything a source can show, as data, in folders by
+// theme (bout/, cli/, disassemble/, fail/, mistake/, numbers/, program/,
+// source/). Each tests/cases/THEME/NAME.zol is assembled by zoltasm in a fresh folder with a
 // Chinese name and a blank in it ("编 译"), and what the run leaves is
 // compared byte for byte with the files beside it:
 //   NAME.args   (optional) the arguments, one a line; "NAME.zol" when absent.
@@ -155,10 +156,13 @@ std::string SourceName(const std::string& name, const std::vector<std::string>& 
   return name + ".zol";
 }
 
+// Each case by its path below tests/cases without the suffix (bout/NAME).
 std::vector<std::string> CaseNames() {
   std::vector<std::string> names;
-  for (const fs::directory_entry& entry : fs::directory_iterator(kCases)) {
-    if (entry.path().extension() == ".zol") names.push_back(entry.path().stem().string());
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(kCases)) {
+    if (entry.path().extension() == ".zol") {
+      names.push_back(fs::relative(entry.path(), kCases).replace_extension().generic_string());
+    }
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -166,9 +170,10 @@ std::vector<std::string> CaseNames() {
 
 // One run of a case in one language: what it printed and left, against the
 // expected files.
-void CheckRun(const std::string& name, const std::string& locale,
+void CheckRun(const std::string& theme_name, const std::string& locale,
               const std::string& transcriptFile) {
-  const fs::path base = kCases / name;
+  const fs::path base = kCases / theme_name;
+  const std::string name = base.filename().string();
   const bool update = kRewritable && std::getenv("ZOLT_UPDATE_CASES") != nullptr;
   const ScratchFolder scratch;
   // Short, so that no message shortens the paths it quotes.
@@ -233,7 +238,7 @@ TEST_P(EndToEnd, WritesExactlyTheExpectedBytes) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, testing::ValuesIn(CaseNames()),
                          [](const testing::TestParamInfo<std::string>& info) {
-                           return info.param;
+                           return fs::path(info.param).filename().string();
                          });
 
 }  // namespace

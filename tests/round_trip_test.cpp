@@ -213,7 +213,7 @@ TEST(RoundTrip, ProgramsAtTheLimits) {
 TEST(RoundTrip, EveryCaseObjectOfARunWithoutErrors) {
   Compiler compiler;
   int objects = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(ZOLT_CASES_DIR)) {
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(ZOLT_CASES_DIR)) {
     if (entry.path().extension() != ".obj") continue;
     std::filesystem::path transcript = entry.path();
     std::ifstream exit(transcript.replace_extension(".out"));

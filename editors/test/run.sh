@@ -16,7 +16,7 @@ root="$here/../.."
 "$here/npm-ci.sh" "$here" "$work"
 
 shopt -s nullglob
-sources=("$here"/all_forms.ZOL "$root"/examples/*.ZOL "$root"/tests/cases/*.zol)
+sources=("$here"/all_forms.ZOL "$root"/examples/*.ZOL "$root"/tests/cases/*/*.zol)
 NODE_PATH="$work/node_modules" node "$here/check_grammar.js" "$zoltasm" "$support" "$mnemonics" "$work/vim" \
   "${sources[@]}"
 
