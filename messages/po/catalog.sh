@@ -13,7 +13,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 # The texts: Message(...) and N_(...) kept to be shown later, Tr(...) shown at once.
-(cd "$root" && find compiler files cli shell lsp messages -name "*.cpp" -o -name "*.h" |
+(cd "$root" && find compiler disassembler files cli shell lsp messages -name "*.cpp" -o -name "*.h" |
   sort > "$work/files")
 (cd "$root" && xgettext --language=C++ --from-code=UTF-8 --keyword=Message --keyword=N_ \
   --keyword=Tr --package-name=zolt --msgid-bugs-address=maintainers@zolt.invalid \
