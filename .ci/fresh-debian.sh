@@ -61,15 +61,15 @@ on_exit remove_work
 cp -a "$base" "$root"
 
 rm -f "$root/etc/apt/sources.list"
+sources=()
 for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
-  [ -f "$file" ] && cp "$file" "$root$file"
+  [ -f "$file" ] && cp "$file" "$root$file" && sources+=("$file")
 done
 for folder in /etc/apt/trusted.gpg.d /etc/apt/keyrings /etc/apt/auth.conf.d /usr/local/share/ca-certificates; do
   [ -d "$folder" ] && mkdir -p "$root$folder" && cp -r "$folder/." "$root$folder/"
 done
 # The keyrings the sources name that the root lacks.
-sed -n 's/^Signed-By: *\(\/.*\)/\1/p; s/.*signed-by=\([^] ]*\).*/\1/p' "$root"/etc/apt/sources.list* \
-  "$root"/etc/apt/sources.list.d/* 2> /dev/null | while read -r keyring; do
+for keyring in $(sed -n 's/^Signed-By: *\(\/.*\)/\1/p; s/.*signed-by=\([^] ]*\).*/\1/p' "${sources[@]}"); do
   [ -e "$root$keyring" ] || { mkdir -p "$root$(dirname "$keyring")" && cp "$keyring" "$root$keyring"; }
 done
 for settings in /etc/apt/apt.conf /etc/apt/apt.conf.d/*; do
