@@ -44,20 +44,22 @@ if [ ! -f "$base.made" ] || [ -n "$(find "$base.made" -mtime +30)" ]; then
   took "debootstrap (the base root, kept in $base)" "$began"
 fi
 
-# This run's root, a copy of the base, removed at the end.
+# This run's root, a copy of the base in memory (a tmpfs: installing and
+# building there is quicker than on disk, and it goes in an instant), gone
+# at the end, once nothing is mounted in it any more.
 began=$(date +%s)
 work="$(mktemp -d /var/tmp/zolt-fresh-debian.XXXXXX)"
 root="$work/root"
-# Removed last, and only once nothing is mounted there any more (a bind
-# mount of the cache looks like the same file system).
 remove_work() {
   if grep -q " $root/" /proc/mounts; then
     say "mounts remain under $root: $work is left in place" >&2
     return 1
   fi
-  rm -rf --one-file-system "$work"
+  if grep -q " $work " /proc/mounts; then umount "$work"; fi
+  rmdir "$work"
 }
 on_exit remove_work
+mount -t tmpfs -o size=16G,mode=0755 zolt-fresh-debian "$work"
 cp -a "$base" "$root"
 
 rm -f "$root/etc/apt/sources.list"
