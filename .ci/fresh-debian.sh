@@ -32,11 +32,13 @@ commit="$(git -C "$repo" rev-parse HEAD)"
 start=$(date +%s)
 
 # The base root, made once and kept: debootstrap's result and nothing else.
+# Every 30 days it is made again, and the packages kept are fetched afresh.
 base="$cache/bookworm"
 mkdir -p "$cache/debs/partial"
 if [ ! -f "$base.made" ] || [ -n "$(find "$base.made" -mtime +30)" ]; then
   began=$(date +%s)
   rm -rf --one-file-system "$base" "$base.new" "$base.made"
+  rm -f "$cache"/debs/*.deb
   debootstrap --cache-dir="$cache/debs" bookworm "$base.new" http://deb.debian.org/debian \
     > "$cache/debootstrap.log" 2>&1 || fail "debootstrap failed: see $cache/debootstrap.log"
   mv "$base.new" "$base"
@@ -110,12 +112,17 @@ chmod 700 "$root/root"
 took "the root's copy and the clone of $(git -C "$repo" rev-parse --short HEAD)" "$began"
 
 # A command in the checkout, as root with no LANG, no locale at all: PATH
-# and HOME alone. Its output is also kept in $work/step.log. In the
-# background, so that a signal reaches this script at once.
+# and HOME alone. Its output goes to $work/step.log and is shown as it
+# comes. In the background, so that a signal reaches this script at once.
 in_checkout() {
+  local command status=0
   chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    HOME=/root /bin/sh -c "cd /root/zolt && $1" > >(tee "$work/step.log") 2>&1 &
+    HOME=/root /bin/sh -c "cd /root/zolt && $1" > "$work/step.log" 2>&1 &
+  command=$!
+  tail -n +1 --pid="$command" -f "$work/step.log" &
+  wait "$command" || status=$?
   wait $!
+  return "$status"
 }
 step() {
   local began
