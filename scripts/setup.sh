@@ -2,10 +2,11 @@
 # Installs from Debian 12 what is missing, and says in one line what and why.
 #   scripts/setup.sh                  what the build and the programs need (./run.sh)
 #   scripts/setup.sh --tests          that, and what the tests add (./test.sh)
-#   scripts/setup.sh [--tests] --for WHAT PACKAGE...
+#   scripts/setup.sh [--tests] [--for WHAT] PACKAGE...
 #                                     that, and the packages WHAT needs (a
 #                                     script's own tools: the fuzzers, the
-#                                     Windows build, the packages...)
+#                                     Windows build, the packages...); without
+#                                     --for, the calling script's name says why
 set -euo pipefail
 
 # What the build and the programs need, a row each with its reason.
@@ -34,14 +35,15 @@ if [ "${1:-}" = "--tests" ]; then
   wanted+=("${tests[*]}")
   shift
 fi
-if [ "${1:-}" = "--for" ] && [ $# -ge 3 ]; then
-  groups+=("$2")
-  wanted+=("${*:3}")
-  set --
+reason=""
+if [ "${1:-}" = "--for" ] && [ $# -ge 2 ]; then
+  reason="$2"
+  shift 2
 fi
 if [ $# -gt 0 ]; then
-  echo "usage: scripts/setup.sh [--tests] [--for WHAT PACKAGE...]" >&2
-  exit 2
+  [ -n "$reason" ] || reason="$(tr '\0' '\n' < "/proc/$PPID/cmdline" | sed -n 2p)"
+  groups+=("${reason:-the calling script}")
+  wanted+=("$*")
 fi
 
 # Node and its npm come from Debian, unless a Node with its npm is installed
