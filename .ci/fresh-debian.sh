@@ -109,7 +109,7 @@ stop_processes() {
 git clone -q --no-hardlinks "$repo" "$root/root/zolt"
 git -C "$root/root/zolt" checkout -q --detach "$commit"
 chmod 700 "$root/root"
-took "the root's copy and the clone of $(git -C "$repo" rev-parse --short HEAD)" "$began"
+took "the root's copy and the clone of ${commit:0:7}" "$began"
 
 # A command in the checkout, as root with no LANG, no locale at all: PATH
 # and HOME alone. Its output goes to $work/step.log and is shown as it
