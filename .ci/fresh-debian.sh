@@ -116,6 +116,7 @@ took "the root's copy and the clone of ${commit:0:7}" "$began"
 # comes. In the background, so that a signal reaches this script at once.
 in_checkout() {
   local command status=0
+  : > "$work/step.log"
   chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     HOME=/root /bin/sh -c "cd /root/zolt && $1" > "$work/step.log" 2>&1 &
   command=$!
