@@ -41,6 +41,7 @@ if [ "${1:-}" = "--for" ] && [ $# -ge 2 ]; then
   shift 2
 fi
 if [ $# -gt 0 ]; then
+  # Without --for, the packages are for the script that asks for them.
   [ -n "$reason" ] || reason="$(tr '\0' '\n' < "/proc/$PPID/cmdline" | sed -n 2p)"
   groups+=("${reason:-the calling script}")
   wanted+=("$*")
