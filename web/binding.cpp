@@ -38,6 +38,24 @@ val Bytes(std::string_view bytes) {
                                           reinterpret_cast<const unsigned char*>(bytes.data())));
 }
 
+val Int32s(const std::vector<std::int32_t>& values) {
+  return val::global("Int32Array").new_(emscripten::typed_memory_view(values.size(), values.data()));
+}
+
+// Where each line of an output starts, and at last where the text ends: the
+// page decodes only the lines in sight.
+std::vector<std::int32_t> LineStarts(std::string_view text) {
+  std::vector<std::int32_t> starts{0};
+  for (std::size_t end = text.find(kLineEnd); end != std::string_view::npos;
+       end = text.find(kLineEnd, end + kLineEnd.size())) {
+    starts.push_back(static_cast<std::int32_t>(end + kLineEnd.size()));
+  }
+  if (static_cast<std::size_t>(starts.back()) != text.size()) {
+    starts.push_back(static_cast<std::int32_t>(text.size()));
+  }
+  return starts;
+}
+
 const char* SeverityName(Severity severity) {
   switch (severity) {
     case Severity::Fatal:
@@ -105,10 +123,10 @@ class Playground {
       result.set("objectName", compiler_.ObjectFileName);
     }
     result.set("listing", Bytes(facts_->Listing()));
+    result.set("listingLines", Int32s(LineStarts(facts_->Listing())));
+    result.set("listedLines", Int32s(ListedLineNumbers(facts_->Listing())));
     result.set("object", Bytes(facts_->Object()));
-    const std::vector<std::int32_t> numbers = ListedLineNumbers(facts_->Listing());
-    result.set("listedLines", Bytes({reinterpret_cast<const char*>(numbers.data()),
-                                     numbers.size() * sizeof(std::int32_t)}));
+    result.set("objectLines", Int32s(LineStarts(facts_->Object())));
     std::unordered_map<const Diagnostic*, lsp::QuickFix> fixes;
     for (lsp::QuickFix& fix : lsp::QuickFixes(*facts_, *text_)) {
       fixes.emplace(fix.diagnostic, std::move(fix));

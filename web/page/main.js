@@ -22,7 +22,6 @@ import { decodeSource, isObjectFile, save, sharedProgram, shareLink, sourceBytes
 import { zoltColours, zoltLanguage } from './zolt_language.js';
 
 const element = (id) => document.getElementById(id);
-const decoder = new TextDecoder();
 
 // The program in the editor; name is the source's file name, which the
 // listing's outputs are named after.
@@ -78,13 +77,12 @@ async function start() {
 
   const assemble = (view) => {
     const run = playground.assemble(program.name, view.state.doc.toString());
-    run.listedLines = new Int32Array(run.listedLines.buffer);
     program.run = run;
     const doc = view.state.doc;
     const spec = setDiagnostics(view.state, run.diagnostics.map((shown) => lintDiagnostic(doc, shown, Tr)));
     view.dispatch({ effects: [].concat(spec.effects, assembled.of(null)) });
-    listing.show(decoder.decode(run.listing), (row) => (run.listedLines[row] < 0 ? 'error' : ''));
-    object.show(decoder.decode(run.object));
+    listing.show(run.listing, run.listingLines, (row) => (run.listedLines[row] < 0 ? 'error' : ''));
+    object.show(run.object, run.objectLines);
     element('listing-name').textContent = run.listingName || '';
     element('object-name').textContent = run.objectName || '';
     const status = element('status');
