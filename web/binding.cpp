@@ -3,7 +3,6 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -18,6 +17,7 @@
 #include "hard_error.h"
 #include "listing_format.h"
 #include "listing_words.h"
+#include "message_span.h"
 #include "mnemonic_groups.h"
 #include "quick_fixes.h"
 #include "run.h"
@@ -39,7 +39,8 @@ val Bytes(std::string_view bytes) {
 }
 
 val Int32s(const std::vector<std::int32_t>& values) {
-  return val::global("Int32Array").new_(emscripten::typed_memory_view(values.size(), values.data()));
+  return val::global("Int32Array")
+      .new_(emscripten::typed_memory_view(values.size(), values.data()));
 }
 
 // Where each line of an output starts, and at last where the text ends: the
@@ -197,19 +198,14 @@ class Playground {
     return static_cast<int>(text_->Character(line, byteColumn, lsp::PositionEncoding::Utf16));
   }
 
-  // A message on its word, or on its whole line when it names none; one
-  // that belongs to no line is shown on the first.
+  // A message where the language server shows it too.
   val Shown(const Diagnostic& diagnostic) const {
-    const int line = std::clamp(diagnostic.where.line, 1, std::max(1, text_->Count())) - 1;
-    const std::size_t start = diagnostic.where.length == 0 ? 0 : diagnostic.where.start;
-    const std::size_t end = diagnostic.where.length == 0
-                                ? text_->Line(line).size()
-                                : diagnostic.where.start + diagnostic.where.length;
+    const lsp::MessageSpan span = lsp::SpanOf(*text_, diagnostic.where);
     val shown = val::object();
     shown.set("severity", std::string(SeverityName(diagnostic.severity)));
-    shown.set("line", line);
-    shown.set("from", Column(line, start));
-    shown.set("to", Column(line, end));
+    shown.set("line", span.line);
+    shown.set("from", Column(span.line, span.bytes.start));
+    shown.set("to", Column(span.line, span.bytes.end));
     shown.set("message", Render(diagnostic.message));
     return shown;
   }
