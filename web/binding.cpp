@@ -163,10 +163,13 @@ class Playground {
     return facts != nullptr && facts->words ? lsp::InlayWords(*facts->words) : "";
   }
 
-  // The listing of the latest text, its file-name line naming the file it is
-  // saved as.
-  val ListingSavedAs(const std::string& savedName) {
-    SavedChannels channels(name_, text_ ? text_->Text() : "", savedName);
+  // The listing of the latest text given as the source's bytes (in the
+  // encoding its file was read in, which the listing copies), its file-name
+  // line naming the file it is saved as.
+  val ListingSavedAs(const std::string& savedName, const val& source) {
+    const std::vector<std::uint8_t> bytes =
+        emscripten::convertJSArrayToNumberVector<std::uint8_t>(source);
+    SavedChannels channels(name_, {bytes.begin(), bytes.end()}, savedName);
     Run(compiler_, channels, name_);
     return Bytes(channels.Output(Channel::Listing).View());
   }

@@ -18,14 +18,23 @@ import examples from 'zolt-examples';
 import { assembled, inlayWords } from './inlay_words.js';
 import { LinesPane } from './lines_pane.js';
 import { applyTexts, chosenChinese, keepLanguage } from './page_texts.js';
-import { decodeSource, isObjectFile, save, sharedProgram, shareLink, sourceBytes } from './source_files.js';
+import {
+  decodeSource,
+  encodeSource,
+  isObjectFile,
+  save,
+  sharedProgram,
+  shareLink,
+  sourceBytes,
+} from './source_files.js';
 import { zoltColours, zoltLanguage } from './zolt_language.js';
 
 const element = (id) => document.getElementById(id);
 
 // The program in the editor; name is the source's file name, which the
-// listing's outputs are named after.
-const program = { name: 'demo.ZOL', run: null };
+// outputs are named after, and encoding the one its file was read in, which
+// the saved source and listing keep.
+const program = { name: 'demo.ZOL', encoding: 'utf-8', run: null };
 
 function lintDiagnostic(doc, shown, Tr) {
   const line = doc.line(shown.line + 1);
@@ -117,8 +126,9 @@ async function start() {
     },
   });
 
-  const setSource = (name, text) => {
+  const setSource = (name, text, encoding = 'utf-8') => {
     program.name = name;
+    program.encoding = encoding;
     element('source-name').textContent = name;
     view.dispatch({ changes: { from: 0, to: view.state.doc.length, insert: text }, selection: { anchor: 0 } });
   };
@@ -137,7 +147,8 @@ async function start() {
     if (isObjectFile(file.name)) {
       disassemble(file.name, bytes);
     } else {
-      setSource(file.name, decodeSource(bytes));
+      const { text, encoding } = decodeSource(bytes);
+      setSource(file.name, text, encoding);
     }
   };
 
@@ -181,10 +192,12 @@ async function start() {
     if (name) notice(Tr('Saved %s', name));
   };
   element('save-source').addEventListener('click', () =>
-    saved(program.name, () => sourceBytes(view.state.doc.toString())),
+    saved(program.name, () => sourceBytes(view.state.doc.toString(), program.encoding)),
   );
   element('save-listing').addEventListener('click', () =>
-    saved(program.run.listingName, (name) => playground.listingSavedAs(name)),
+    saved(program.run.listingName, (name) =>
+      playground.listingSavedAs(name, encodeSource(view.state.doc.toString(), program.encoding)),
+    ),
   );
   element('save-object').addEventListener('click', () => saved(program.run.objectName, () => program.run.object));
   element('share').addEventListener('click', async () => {

@@ -3,23 +3,58 @@
 // fragment, compressed by the browser itself, so nothing leaves the browser.
 
 // A source as the assembler's users keep it: UTF-8, else GBK (the ANSI code
-// page of a Chinese Windows). A byte-order mark is not part of the text.
+// page of a Chinese Windows), with the encoding it was read in. A byte-order
+// mark is not part of the text.
 export function decodeSource(bytes) {
   try {
-    return new TextDecoder('utf-8', { fatal: true }).decode(bytes);
+    return { text: new TextDecoder('utf-8', { fatal: true }).decode(bytes), encoding: 'utf-8' };
   } catch {
-    return new TextDecoder('gbk').decode(bytes);
+    return { text: new TextDecoder('gbk').decode(bytes), encoding: 'gbk' };
   }
+}
+
+// GBK written back: browsers read GBK but do not write it, so their reading
+// is turned round once, over every two-byte sequence, the first sequence of
+// a character winning, as the standard's encoder has it; the euro sign is
+// the one byte 0x80 there.
+let gbkTable = null;
+function gbkSequences() {
+  const pairs = [];
+  for (let lead = 0x81; lead <= 0xfe; ++lead) {
+    for (let trail = 0x40; trail <= 0xfe; ++trail) {
+      if (trail !== 0x7f) pairs.push([lead, trail]);
+    }
+  }
+  // A line feed after each pair keeps them apart, whatever a pair reads as.
+  const read = new TextDecoder('gbk').decode(new Uint8Array(pairs.flatMap((pair) => [...pair, 0x0a])));
+  const table = new Map([['\u20ac', [0x80]]]);
+  read.split('\n').forEach((character, index) => {
+    if (character.length === 1 && character !== '\ufffd' && !table.has(character)) table.set(character, pairs[index]);
+  });
+  return table;
+}
+
+// The text in the encoding its file was read in; a character GBK has not is
+// written '?', as Windows writes it.
+export function encodeSource(text, encoding) {
+  if (encoding !== 'gbk') return new TextEncoder().encode(text);
+  gbkTable = gbkTable || gbkSequences();
+  const bytes = [];
+  for (const character of text) {
+    const code = character.codePointAt(0);
+    bytes.push(...(code < 0x80 ? [code] : gbkTable.get(character) || [0x3f]));
+  }
+  return new Uint8Array(bytes);
 }
 
 export function isObjectFile(name) {
   return /\.obj$/i.test(name);
 }
 
-// The editor's text as a file: its lines ended by CR LF, as the assembler's
-// own files are.
-export function sourceBytes(text) {
-  return new TextEncoder().encode(text.split('\n').join('\r\n'));
+// The editor's text as a file in the encoding it was read in: its lines
+// ended by CR LF, as the assembler's own files are.
+export function sourceBytes(text, encoding) {
+  return encodeSource(text.split('\n').join('\r\n'), encoding);
 }
 
 // Saves the bytes bytesFor(name) gives for the name the file is saved as:

@@ -85,6 +85,26 @@ async function dropFile(name, bytes, opened) {
   );
 }
 
+// Saves through the browser's save dialog, the user naming the file `name`;
+// returns the bytes written.
+async function saveWithDialog(button, name) {
+  await page.evaluate((fileName) => {
+    window.savedBytes = null;
+    window.showSaveFilePicker = async () => ({
+      name: fileName,
+      createWritable: async () => ({
+        write: async (bytes) => {
+          window.savedBytes = [...bytes];
+        },
+        close: async () => {},
+      }),
+    });
+  }, name);
+  await page.click(button);
+  await page.waitForFunction(() => window.savedBytes);
+  return Buffer.from(await page.evaluate(() => window.savedBytes));
+}
+
 async function hoverFirstUnderline() {
   await page.hover('.cm-lintRange-error');
   await page.waitForSelector('.cm-tooltip-lint');
@@ -156,7 +176,11 @@ test('a source opened with the file picker, in GBK, and one dropped', async () =
   await chooser.accept([file]);
   await page.waitForFunction(() => document.getElementById('source-name').textContent === 'gbk.ZOL');
   assert.equal(await editorText(), '; 注释\nDL 5\n');
-  assert.deepEqual(await texts('#object .row'), lines(zoltasmRun('gbk.ZOL', bytes).object));
+  const expected = zoltasmRun('gbk.ZOL', bytes);
+  assert.deepEqual(await texts('#object .row'), lines(expected.object));
+  // Saved, the listing and the source keep the file's GBK bytes.
+  assertListing(await saveWithDialog('#save-listing', 'gbk.lst'), expected.listing, 'gbk.lst');
+  assert.deepEqual(await saveWithDialog('#save-source', 'gbk.ZOL'), bytes);
 
   await dropFile('dropped.ZOL', Buffer.from('NOP\r\n'), 'dropped.ZOL');
   assert.equal(await editorText(), 'NOP\n');
@@ -183,20 +207,7 @@ test('both outputs saved have the bytes zoltasm writes', async () => {
   assert.deepEqual(fs.readFileSync(saved('filling_line.obj')), expected.object);
 
   // With a save dialog, the listing names the file as the user named it.
-  await page.evaluate(() => {
-    window.showSaveFilePicker = async () => ({
-      name: 'renamed.lst',
-      createWritable: async () => ({
-        write: async (bytes) => {
-          window.savedBytes = [...bytes];
-        },
-        close: async () => {},
-      }),
-    });
-  });
-  await page.click('#save-listing');
-  await page.waitForFunction(() => window.savedBytes);
-  assertListing(Buffer.from(await page.evaluate(() => window.savedBytes)), expected.listing, 'renamed.lst');
+  assertListing(await saveWithDialog('#save-listing', 'renamed.lst'), expected.listing, 'renamed.lst');
 });
 
 test('a dropped object file is disassembled into the editor and assembles back to the same bytes', async () => {
