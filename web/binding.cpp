@@ -38,6 +38,14 @@ val Bytes(std::string_view bytes) {
                                           reinterpret_cast<const unsigned char*>(bytes.data())));
 }
 
+// The bytes of a Uint8Array, copied once straight into place.
+std::string BytesOf(const val& array) {
+  std::string bytes(array["length"].as<std::size_t>(), '\0');
+  val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<unsigned char*>(bytes.data())))
+      .call<void>("set", array);
+  return bytes;
+}
+
 val Int32s(const std::vector<std::int32_t>& values) {
   return val::global("Int32Array")
       .new_(emscripten::typed_memory_view(values.size(), values.data()));
@@ -104,11 +112,12 @@ class Playground {
         kMnemonicGroups, [](std::string_view word) { return '"' + std::string(word) + '"'; }, ", ");
   }
 
-  // Assembles the text as the source `name`; the listing names the listing
+  // Assembles the source `name`, its text given in UTF-8 (the browser
+  // encodes it faster than a conversion here); the listing names the listing
   // beside it, as zoltasm's would.
-  val Assemble(const std::string& name, const std::string& text) {
+  val Assemble(const std::string& name, const val& text) {
     name_ = name;
-    text_ = std::make_unique<lsp::TextLines>(text);
+    text_ = std::make_unique<lsp::TextLines>(BytesOf(text));
     facts_ =
         std::make_unique<lsp::Analysis>(compiler_, name_, *text_, lsp::Analysis::Outputs::Kept);
     const RunOutcome& outcome = facts_->Outcome();
@@ -167,9 +176,7 @@ class Playground {
   // encoding its file was read in, which the listing copies), its file-name
   // line naming the file it is saved as.
   val ListingSavedAs(const std::string& savedName, const val& source) {
-    const std::vector<std::uint8_t> bytes =
-        emscripten::convertJSArrayToNumberVector<std::uint8_t>(source);
-    SavedChannels channels(name_, {bytes.begin(), bytes.end()}, savedName);
+    SavedChannels channels(name_, BytesOf(source), savedName);
     Run(compiler_, channels, name_);
     return Bytes(channels.Output(Channel::Listing).View());
   }
@@ -177,13 +184,11 @@ class Playground {
   // An object file's bytes back to a source, with the warnings and the
   // failure as zoltasm --disassemble writes them.
   val Disassemble(const std::string& name, const val& bytes) const {
-    const std::vector<std::uint8_t> data =
-        emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes);
+    const std::string data = BytesOf(bytes);
     val result = val::object();
     std::string warnings;
     try {
-      const Disassembly disassembly =
-          zolt::Disassemble({reinterpret_cast<const char*>(data.data()), data.size()}, {});
+      const Disassembly disassembly = zolt::Disassemble(data, {});
       for (const Diagnostic& warning : disassembly.warnings) {
         warnings += DiagnosticText(name, warning);
       }

@@ -30,6 +30,7 @@ import {
 import { zoltColours, zoltLanguage } from './zolt_language.js';
 
 const element = (id) => document.getElementById(id);
+const encoder = new TextEncoder();
 
 // The program in the editor; name is the source's file name, which the
 // outputs are named after, and encoding the one its file was read in, which
@@ -85,7 +86,7 @@ async function start() {
   };
 
   const assemble = (view) => {
-    const run = playground.assemble(program.name, view.state.doc.toString());
+    const run = playground.assemble(program.name, encoder.encode(view.state.doc.toString()));
     program.run = run;
     const doc = view.state.doc;
     const spec = setDiagnostics(view.state, run.diagnostics.map((shown) => lintDiagnostic(doc, shown, Tr)));
