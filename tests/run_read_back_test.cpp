@@ -1,6 +1,6 @@
 // What front ends read back from a run besides its bytes: the source line
-// each listing line shows, and the place among the run's messages of the
-// message each fix belongs to.
+// each listing line shows, the place among the run's messages of the
+// message each fix belongs to, and the bytes an editor's analysis keeps.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis.h"
 #include "compiler.h"
 #include "listing_format.h"
 #include "run.h"
@@ -72,6 +73,23 @@ TEST(FixPlaces, EachFixBelongsToItsMessageInLineOrder) {
     EXPECT_EQ(compiler.Diagnostics[diagnostic].severity, Severity::Error);
     EXPECT_EQ(compiler.Diagnostics[diagnostic].where.line, expected[at].first);
     EXPECT_EQ(fix.text, expected[at].second);
+  }
+}
+
+// The page shows and saves the outputs of the analysis's real run: they are
+// the bytes of a plain run, also for a run that stops and one whose failing
+// line the analysis then runs past.
+TEST(AnalysisOutputs, KeptAreThoseOfThePlainRun) {
+  for (const char* source : {"NOP\r\nDL 300\r\n", "NOP\r\nOUT 0x10\r\nGOTO L\r\nL:\r\n", ""}) {
+    Compiler compiler;
+    const MemoryRun plain = RunInMemory(compiler, "T.ZOL", source);
+    const lsp::TextLines text(source);
+    const lsp::Analysis kept(compiler, "T.ZOL", text, lsp::Analysis::Outputs::Kept);
+    EXPECT_EQ(kept.Listing(), plain.listing) << source;
+    EXPECT_EQ(kept.Object(), plain.object) << source;
+    EXPECT_EQ(kept.Outcome(), plain.outcome) << source;
+    const lsp::Analysis dropped(compiler, "T.ZOL", text);
+    EXPECT_EQ(dropped.Listing(), "") << source;
   }
 }
 
