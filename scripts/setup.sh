@@ -10,10 +10,11 @@ set -euo pipefail
 # a desktop; groff and man for the check of the manual pages; Neovim for the
 # check of the language server's set-up lines in Debian's Neovim, and
 # debootstrap for the same check in Debian 13's newer one; Google's
-# benchmark library for the benchmarks in bench/.
+# benchmark library for the benchmarks in bench/; Chromium for the checks of
+# the browser page (./build-web.sh builds the page).
 packages=(cmake g++ make libgtest-dev nlohmann-json3-dev qt6-base-dev gettext locales
   fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei xvfb xauth vim groff-base man-db neovim
-  debootstrap libbenchmark-dev "$@")
+  debootstrap libbenchmark-dev chromium "$@")
 # The editor checks run on node and npm, from Debian unless already installed.
 command -v npm > /dev/null || packages+=(nodejs npm)
 
@@ -29,5 +30,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # Other installs may hold the package database for a while.
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=900 install -y -qq \
+    --no-install-recommends "${missing[@]}"
 fi
