@@ -5,7 +5,9 @@
 #                         every package also carries among the editor support),
 #                         and the Windows zip and setup program
 #                         (dist/zolt-VERSION-setup.exe) when the Windows build
-#                         has left its executables in dist/windows/
+#                         has left its executables in dist/windows/; every
+#                         package carries the browser page when ./build-web.sh
+#                         has left it in dist/web/
 #   ./package.sh --check  the same, then checks the .deb with lintian (no error,
 #                         no warning), installs it, tries it and removes it
 #                         again; this changes the system, so it runs as root (CI).
@@ -23,10 +25,14 @@ build="build-package"
 # VS Code extension packed from it: a user installs the packed extension,
 # which brings its pinned language client along.
 export ZOLT_EDITORS="$PWD/$build/editors/support" ZOLT_VSIX="$PWD/$build/extension/zolt-language.vsix"
+ZOLT_WEB_PAGE=""
+[ -f dist/web/zolt-playground.html ] && ZOLT_WEB_PAGE="$PWD/dist/web/zolt-playground.html"
+export ZOLT_WEB_PAGE
 # Debian's own build flags, with every hardening it offers, as a Debian
 # package is built; the package's programs are stripped as they are packed.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZOLT_VSIX="$ZOLT_VSIX" \
+  -DZOLT_WEB_PAGE="$ZOLT_WEB_PAGE" \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" > /dev/null
 cmake --build "$build" -j "$(nproc)" > /dev/null
@@ -55,5 +61,5 @@ fi
 if $check; then
   scripts/setup.sh --for "the package's checks" xdg-utils shared-mime-info desktop-file-utils \
     libfile-mimeinfo-perl lintian libtext-markdown-discount-perl libhtml-parser-perl
-  packaging/linux/check-deb.sh "$deb" "$ZOLT_EDITORS"
+  packaging/linux/check-deb.sh "$deb" "$ZOLT_EDITORS" "$ZOLT_WEB_PAGE"
 fi

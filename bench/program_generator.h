@@ -1,6 +1,7 @@
 // The benchmark's programs: one program written in ZOLT and in GNU as syntax.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace zolt::bench {
@@ -16,5 +17,13 @@ struct ProgramPair {
 
 // A program of exactly `lines` lines that assembles without a line in error.
 ProgramPair GenerateProgram(int lines);
+
+// A program in the ZOLT language alone, of about `lines` lines, one of many
+// told apart by `seed`: the benchmark's units mixed with every mnemonic of
+// the instruction table given operands in and out of range and written
+// every way, undefined names, misspelt statements, blocks, labels, blank
+// and odd lines, and now and then an operand that stops the run; for
+// comparing two front ends byte for byte.
+std::string GenerateVariedProgram(int lines, std::uint32_t seed);
 
 }  // namespace zolt::bench

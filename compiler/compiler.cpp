@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <numeric>
 
 #include "checked16.h"
 #include "hard_error.h"
@@ -35,14 +36,6 @@ bool Within(std::string_view text, std::string_view whole) {
   const std::less_equal<const char*> notAfter;
   return text.data() != nullptr && whole.data() != nullptr && notAfter(whole.data(), text.data()) &&
          notAfter(text.data() + text.size(), whole.data() + whole.size());
-}
-
-// Pass 1 says only what it alone sees (a name defined again); the rest comes
-// in line order from pass 2, so that the whole is in line order.
-void SortByLine(std::vector<Diagnostic>& diagnostics) {
-  std::stable_sort(
-      diagnostics.begin(), diagnostics.end(),
-      [](const Diagnostic& a, const Diagnostic& b) { return a.where.line < b.where.line; });
 }
 
 }  // namespace
@@ -94,10 +87,10 @@ std::string Compiler::Compile(Channels& channels) {
     // Only adds where the failure happened; the run's front end handles it.
     error.LocateIfUnknown(Here());
     OfferFix(error);
-    SortByLine(Diagnostics);
+    PutInLineOrder();
     throw;
   }
-  SortByLine(Diagnostics);
+  PutInLineOrder();
   return ErrorCount == 0 ? std::string(kCompleted) : ErrorCaption(ErrorCount);
 }
 
@@ -290,8 +283,29 @@ void Compiler::OfferFix(const HardError& error) const {
 void Compiler::SoftError(Message cause) {
   ErrorFlag = 1;
   Diagnostics.push_back({Severity::Error, Here(), std::move(cause), {}});
-  if (fix_ && Observer != nullptr) Observer->FixOffered(Diagnostics.size() - 1, *fix_);
+  if (fix_ && Observer != nullptr) offered_.push_back({Diagnostics.size() - 1, std::move(*fix_)});
   fix_.reset();
+}
+
+// Pass 1 says only what it alone sees (a name defined again); the rest comes
+// in line order from pass 2, so that the whole is in line order. The
+// observer hears of each fix with its diagnostic's place in that order.
+void Compiler::PutInLineOrder() {
+  std::vector<std::size_t> order(Diagnostics.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+    return Diagnostics[a].where.line < Diagnostics[b].where.line;
+  });
+  std::vector<std::size_t> place(order.size());
+  std::vector<Diagnostic> sorted;
+  sorted.reserve(order.size());
+  for (std::size_t at = 0; at < order.size(); ++at) {
+    place[order[at]] = at;
+    sorted.push_back(std::move(Diagnostics[order[at]]));
+  }
+  Diagnostics = std::move(sorted);
+  for (auto& [diagnostic, fix] : offered_) Observer->FixOffered(place[diagnostic], fix);
+  offered_.clear();
 }
 
 void Compiler::Warn(Message cause, std::vector<Diagnostic> notes) {

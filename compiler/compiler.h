@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "channels.h"
@@ -143,6 +144,7 @@ class Compiler {
   // the failing line.
   void OfferFix(const HardError& error) const;
   void SoftError(Message cause);
+  void PutInLineOrder();
   void Warn(Message cause, std::vector<Diagnostic> notes = {});
   // The words after a complete statement, from the start of rest: ignored,
   // which a warning says unless they are a comment. `ignored` is the message
@@ -194,6 +196,9 @@ class Compiler {
   bool operandIsSymbol_ = false;
   // What the next soft error is to carry as its correction.
   std::optional<Fix> fix_;
+  // The corrections offered to the observer, by the index of their
+  // diagnostic, until the diagnostics are in line order.
+  std::vector<std::pair<std::size_t, Fix>> offered_;
   SymbolOperand operandSymbol_{};
 };
 

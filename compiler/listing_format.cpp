@@ -141,4 +141,42 @@ void AppendObjectLine(OutputText& out, std::int16_t code, std::int16_t code2) {
   LineWriter(out, kLongestFields).Text("&h").Hex(code).Text("\t&h").Hex(code2).Text(kLineEnd);
 }
 
+namespace {
+
+// A body line's line number stands between its third and fourth tab, after a
+// space; the source text, which may hold tabs, comes after it.
+std::int32_t LineNumberField(std::string_view line) {
+  std::size_t field = 0;
+  for (int tab = 0; tab < 3; ++tab) {
+    const std::size_t at = line.find('\t', field);
+    if (at == std::string_view::npos) return 0;
+    field = at + 1;
+  }
+  std::int32_t number = 0;
+  for (std::size_t digit = field + 1; digit < line.size() && line[digit] != '\t'; ++digit) {
+    number = number * 10 + (line[digit] - '0');
+  }
+  return number;
+}
+
+}  // namespace
+
+std::vector<std::int32_t> ListedLineNumbers(std::string_view listing) {
+  constexpr std::size_t kHeaderLines = 3;
+  std::vector<std::int32_t> numbers;
+  while (!listing.empty()) {
+    const std::size_t end = std::min(listing.find(kLineEnd), listing.size());
+    const std::string_view line = listing.substr(0, end);
+    listing.remove_prefix(std::min(end + kLineEnd.size(), listing.size()));
+    if (numbers.size() < kHeaderLines) {
+      numbers.push_back(0);
+    } else if (line == kErrorLine) {
+      numbers.push_back(-numbers.back());
+    } else {
+      numbers.push_back(LineNumberField(line));
+    }
+  }
+  return numbers;
+}
+
 }  // namespace zolt

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "output_text.h"
 
@@ -25,5 +26,11 @@ void AppendTwoWordLine(OutputText& out, std::int16_t address, std::int16_t code,
 void AppendErrorLine(OutputText& out);
 void AppendObjectLine(OutputText& out, std::int16_t code);
 void AppendObjectLine(OutputText& out, std::int16_t code, std::int16_t code2);
+
+// Read back from a listing as written above: for each of its lines, the
+// number of the source line it shows (1-based), minus that of the line in
+// error for an error line, or 0 for a header line; for a page that shows the
+// listing beside the source.
+std::vector<std::int32_t> ListedLineNumbers(std::string_view listing);
 
 }  // namespace zolt

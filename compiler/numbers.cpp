@@ -3,12 +3,12 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
 
 #include "channels.h"
+#include "float_chars.h"
 #include "hard_error.h"
 #include "quote.h"
 #include "text.h"
@@ -177,8 +177,7 @@ T Convert(const Decimal& number) {
     value = static_cast<T>(whole);
   } else {
     const std::string_view digits = number.unsignedText;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                              std::chars_format::general);
+    const auto [end, error] = FloatFromChars(digits.data(), digits.data() + digits.size(), value);
     if (error == std::errc::result_out_of_range) {
       if (number.atLeastOne) OutOfRange(number.written);
       value = 0;
@@ -301,8 +300,8 @@ std::string ValueText(float value) {
     return std::to_string(static_cast<std::int32_t>(value));
   }
   std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                    static_cast<double>(value), std::chars_format::general, 7);
+  const auto result =
+      DoubleToChars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(value), 7);
   return CapitalExponent(buffer.data(), result.ptr);
 }
 

@@ -36,8 +36,8 @@ std::string_view LineReader::Next() {
   const char* const lineEnd = Find(begin, lineFeed_, '\r');
   const char* next = lineEnd;
   if (next != end) next += *next == '\r' && next + 1 != end && next[1] == '\n' ? 2 : 1;
-  rest_ = std::string_view(next, end);
-  return {begin, lineEnd};
+  rest_ = std::string_view(next, static_cast<std::size_t>(end - next));
+  return {begin, static_cast<std::size_t>(lineEnd - begin)};
 }
 
 std::size_t CharacterLength(std::string_view text, std::size_t at) {

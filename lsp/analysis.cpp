@@ -2,7 +2,6 @@
 #include "analysis.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "editor_channels.h"
 
@@ -31,8 +30,17 @@ void Blank(std::string& copy, const TextLines& lines, int line) {
 
 }  // namespace
 
-Analysis::Analysis(Compiler& compiler, const std::string& path, const TextLines& text) {
-  outcome_ = Observe(compiler, path, text.Text(), text.Count());
+Analysis::Analysis(Compiler& compiler, const std::string& path, const TextLines& text,
+                   Outputs outputs) {
+  if (outputs == Outputs::Kept) {
+    MemoryChannels channels(path, text.Text());
+    outcome_ = Observe(compiler, channels, path, text.Count());
+    listing_ = channels.Output(Channel::Listing).Take();
+    object_ = channels.Output(Channel::Object).Take();
+  } else {
+    EditorChannels channels(path, text.Text());
+    outcome_ = Observe(compiler, channels, path, text.Count());
+  }
   said_ = compiler.Diagnostics;
   // Blanking a line leaves every other line where it stood, so a line's
   // number is the same in the text and in every blanked copy of it; the
@@ -49,18 +57,18 @@ Analysis::Analysis(Compiler& compiler, const std::string& path, const TextLines&
     std::vector<int> lines = blanked_;
     std::sort(lines.rbegin(), lines.rend());
     for (const int each : lines) Blank(blanked, text, each);
-    last = Observe(compiler, path, blanked, text.Count());
+    EditorChannels channels(path, blanked);
+    last = Observe(compiler, channels, path, text.Count());
   }
 }
 
-RunOutcome Analysis::Observe(Compiler& compiler, const std::string& path, std::string text,
+RunOutcome Analysis::Observe(Compiler& compiler, Channels& channels, const std::string& path,
                              int lines) {
   symbols_.clear();
   firstDefinition_.clear();
   // Room for every line at once: a fact for nearly every line comes in.
   lines_.assign(static_cast<std::size_t>(lines), LineFacts{});
   const Attachment attachment(compiler, this);
-  EditorChannels channels(path, std::move(text));
   return Run(compiler, channels, path);
 }
 

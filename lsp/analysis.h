@@ -57,7 +57,16 @@ class Analysis final : private RunObserver {
   // navigated up to the last one blanked, so one edit costs a bounded time.
   static constexpr int kMostRunsPast = 16;
 
-  Analysis(Compiler& compiler, const std::string& path, const TextLines& text);
+  // Whether the real run's listing and object file are kept: an editor asks
+  // nothing of them, a page that shows and saves them does.
+  enum class Outputs : std::uint8_t { Dropped, Kept };
+
+  Analysis(Compiler& compiler, const std::string& path, const TextLines& text,
+           Outputs outputs = Outputs::Dropped);
+
+  // The real run's listing and object file, when kept; empty otherwise.
+  const std::string& Listing() const { return listing_; }
+  const std::string& Object() const { return object_; }
 
   const RunOutcome& Outcome() const { return outcome_; }
   // What the run said about its lines (before a failure too).
@@ -92,10 +101,13 @@ class Analysis final : private RunObserver {
   void WordsListed(int line, std::int16_t address, std::int16_t code,
                    std::optional<std::int16_t> code2) override;
   LineFacts& Facts(int line);
-  // Runs a text of so many lines, forgetting the facts of an earlier run.
-  RunOutcome Observe(Compiler& compiler, const std::string& path, std::string text, int lines);
+  // Runs a text of so many lines on the channels, forgetting the facts of
+  // an earlier run.
+  RunOutcome Observe(Compiler& compiler, Channels& channels, const std::string& path, int lines);
 
   RunOutcome outcome_;
+  std::string listing_;
+  std::string object_;
   std::vector<Diagnostic> said_;
   std::vector<SymbolFact> symbols_;
   std::unordered_map<std::string, std::size_t> firstDefinition_;

@@ -5,6 +5,7 @@
 
 #include "catalog.h"
 #include "language_features.h"
+#include "quick_fixes.h"
 #include "quote.h"
 #include "text.h"
 
@@ -41,24 +42,15 @@ std::string Rewritten(std::string_view word) {
 
 Json CodeActions(const Document& document, LineSpan lines, Place cursor) {
   Json actions = Json::array();
-  const auto offer = [&](const Diagnostic& diagnostic, const Fix* fix) {
-    const int line = diagnostic.where.line - 1;
-    if (fix == nullptr || line < lines.first || line > lines.last) return;
-    const WordSpan span{fix->start, fix->start + fix->length};
-    const std::string_view old = document.text.Line(line).substr(span.start, fix->length);
+  for (const QuickFix& fix : QuickFixes(document.facts, document.text)) {
+    if (fix.line < lines.first || fix.line > lines.last) continue;
     actions.push_back(
-        {{"title", Render(Message("Replace %s with %s", Quote(old), Quote(fix->text)))},
+        {{"title", fix.title},
          {"kind", "quickfix"},
          {"isPreferred", true},
-         {"diagnostics", {DiagnosticJson(document, diagnostic)}},
-         {"edit", {{"changes", Replacement(document, line, span, fix->text)}}}});
-  };
-  const std::vector<Diagnostic>& said = document.facts.Said();
-  for (std::size_t index = 0; index < said.size(); ++index) {
-    offer(said[index], document.facts.FixOf(index));
+         {"diagnostics", {DiagnosticJson(document, *fix.diagnostic)}},
+         {"edit", {{"changes", Replacement(document, fix.line, fix.span, fix.text)}}}});
   }
-  const RunOutcome& outcome = document.facts.Outcome();
-  if (!outcome.completed) offer(outcome.failure, document.facts.FailureFix());
   // A number the run read as an operand or a data word.
   const LineFacts* facts = document.facts.Line(cursor.line);
   if (facts != nullptr && facts->operand && facts->operand->value == facts->operand->word) {

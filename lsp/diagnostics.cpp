@@ -1,9 +1,8 @@
 // The diagnostics an editor shows: what a run of the buffer says, in the
 // editor's language, each on the word it is about.
-#include <algorithm>
-
 #include "catalog.h"
 #include "language_features.h"
+#include "message_span.h"
 
 namespace zolt::lsp {
 namespace {
@@ -12,12 +11,9 @@ namespace {
 constexpr int kError = 1;
 constexpr int kWarning = 2;
 
-// The word a message is about, or its whole line when it names none; a
-// failure that belongs to no line is shown on the first.
 Json RangeFor(const Document& document, const Location& where) {
-  const int line = std::clamp(where.line, 1, document.text.Count()) - 1;
-  if (where.length == 0) return LineRangeOf(document, line);
-  return RangeOf(document, line, {where.start, where.start + where.length});
+  const MessageSpan span = SpanOf(document.text, where);
+  return RangeOf(document, span.line, span.bytes);
 }
 
 }  // namespace

@@ -13,14 +13,11 @@ Json InlayHints(const Document& document, LineSpan lines) {
   for (int line = lines.first; line <= lines.last; ++line) {
     const LineFacts* facts = document.facts.Line(line);
     if (facts == nullptr || !facts->words) continue;
-    std::string label = "@";
-    label.append(std::to_string(facts->words->address)).append(" ");
-    label.append(CodeWords(*facts->words));
     const std::size_t end = document.text.Line(line).size();
     hints.push_back(
         {{"position",
           {{"line", line}, {"character", document.text.Character(line, end, document.encoding)}}},
-         {"label", label},
+         {"label", InlayWords(*facts->words)},
          {"paddingLeft", true}});
   }
   return hints;

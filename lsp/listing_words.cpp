@@ -2,6 +2,7 @@
 #include "listing_words.h"
 
 #include <cstdio>
+#include <string>
 
 namespace zolt::lsp {
 namespace {
@@ -18,6 +19,12 @@ std::string Hex(std::int16_t code) {
 std::string CodeWords(const WordsFact& words) {
   std::string text = Hex(words.code);
   if (words.code2) text.append(" ").append(Hex(*words.code2));
+  return text;
+}
+
+std::string InlayWords(const WordsFact& words) {
+  std::string text = "@";
+  text.append(std::to_string(words.address)).append(" ").append(CodeWords(words));
   return text;
 }
 

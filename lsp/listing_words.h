@@ -11,4 +11,8 @@ namespace zolt::lsp {
 // between two ("B800 12").
 std::string CodeWords(const WordsFact& words);
 
+// What an editor shows at the end of a line with words: its word address
+// and code words, "@17 B800 12".
+std::string InlayWords(const WordsFact& words);
+
 }  // namespace zolt::lsp

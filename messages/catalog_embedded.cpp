@@ -1,8 +1,6 @@
-// The catalog on Windows: the Chinese texts travel inside the program, built
-// from po/zh_CN.po, so that each program stays a single file.
-#include <windows.h>
-
-#include <cstdlib>
+// The catalog carried inside the program, built from po/zh_CN.po, so that
+// each Windows program stays a single file and the browser page needs no
+// file beside it.
 #include <string_view>
 #include <unordered_map>
 
@@ -23,23 +21,7 @@ constexpr Entry kChinese[] = {
 
 Language current = Language::English;
 
-// The first of the variables gettext reads that is set, as GNU gettext reads
-// them on Windows too (a shell from MSYS2 or Git sets them); else the user's
-// UI language.
-Language FromEnvironment() {
-  for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(variable);
-    if (value != nullptr && *value != '\0') return LanguageOfLocale(value);
-  }
-  return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_CHINESE ? Language::Chinese
-                                                                   : Language::English;
-}
-
 }  // namespace
-
-void UseEnvironmentLanguage() {
-  current = FromEnvironment();
-}
 
 void UseLanguage(Language language) {
   current = language;

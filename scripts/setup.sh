@@ -26,6 +26,7 @@ tests=(
   vim neovim         # the Vim syntax and the language server's set-up lines in Debian's Neovim
   groff-base man-db  # the check of the manual pages
   libbenchmark-dev   # the benchmarks in bench/, built with the tests so that they keep building
+  chromium           # the browser page's checks, once ./build-web.sh has made the page
 )
 
 groups=("the build and the programs")

@@ -18,6 +18,10 @@ trap 'rm -rf "$work"' EXIT
 (cd "$root" && xgettext --language=C++ --from-code=UTF-8 --keyword=Message --keyword=N_ \
   --keyword=Tr --package-name=zolt --msgid-bugs-address=maintainers@zolt.invalid \
   --sort-by-file --files-from="$work/files" -o "$work/zolt.pot")
+# The browser page's own texts, in its scripts: N_(...) kept, Tr(...) shown at once.
+(cd "$root" && find web/page -name "*.js" | sort > "$work/scripts")
+(cd "$root" && xgettext --language=JavaScript --from-code=UTF-8 --keyword=N_ --keyword=Tr \
+  --package-name=zolt --msgid-bugs-address=maintainers@zolt.invalid --join-existing --sort-by-file --files-from="$work/scripts" -o "$work/zolt.pot")
 
 case "${1:-}" in
   update)

@@ -2,14 +2,16 @@
 # Checks the Debian package with Debian's own checker, lintian, which must
 # report no error and no warning; installs it, checks what a user gets from
 # it, and removes it again, checking that nothing stays behind. Runs as root.
-#   packaging/linux/check-deb.sh dist/zolt_VERSION_amd64.deb EDITOR_SUPPORT
-# EDITOR_SUPPORT is the editor support the package's build made.
+#   packaging/linux/check-deb.sh dist/zolt_VERSION_amd64.deb EDITOR_SUPPORT [PAGE]
+# EDITOR_SUPPORT is the editor support the package's build made, PAGE the
+# browser page it carries, if any.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 # shellcheck source=scripts/on-exit.sh
 . "$root/scripts/on-exit.sh"
 deb="$(realpath "$1")"
 support="$(realpath "$2")"
+page="${3:-}"
 work="$(mktemp -d)"
 on_exit "rm -rf '$work'"
 
@@ -70,6 +72,13 @@ done
 while IFS= read -r file; do
   cmp -s "$support/$file" "$editors/$file" || fail "$editors/$file is missing or differs"
 done < <(cd "$support" && find . -type f -printf '%P\n')
+# The browser page as ./build-web.sh made it, and its desktop entry.
+web=/usr/share/zolt/web/zolt-playground.html
+if [ -n "$page" ]; then
+  cmp -s "$page" "$web" || fail "$web is missing or differs"
+  desktop-file-validate /usr/share/applications/zolt-web.desktop || fail "the page's desktop entry is not valid"
+  grep -qx "Exec=xdg-open $web" /usr/share/applications/zolt-web.desktop || fail "the page's desktop entry does not open $web"
+fi
 unzip -Z1 "$editors/zolt-language.vsix" | grep -x extension/node_modules/vscode-languageclient/package.json > /dev/null ||
   fail "$editors/zolt-language.vsix is missing or lacks its language client"
 
@@ -100,7 +109,8 @@ handler="$(xdg-mime query default text/x-zolt)"
 remove
 dpkg-query -W -f='${Status}' zolt 2> /dev/null | grep -q 'installed' && fail "zolt is still installed"
 for file in /usr/bin/zolt /usr/bin/zoltasm /usr/share/applications/zolt.desktop \
-  /usr/share/mime/packages/zolt.xml /usr/share/icons/hicolor/48x48/apps/zolt.png "$examples" "$editors"; do
+  /usr/share/mime/packages/zolt.xml /usr/share/icons/hicolor/48x48/apps/zolt.png "$examples" "$editors" \
+  /usr/share/zolt /usr/share/applications/zolt-web.desktop; do
   [ ! -e "$file" ] || fail "$file is left after removal"
 done
 type="$(xdg-mime query filetype "$work/x.ZOL")"

@@ -167,6 +167,9 @@ files_of() {
   for example in "$root"/examples/*.ZOL; do
     cmp -s "$example" "$folder/examples/$(basename "$example")" || fail "examples/$(basename "$example") is not in $folder"
   done
+  if [ -n "${ZOLT_WEB_PAGE:-}" ]; then
+    cmp -s "$ZOLT_WEB_PAGE" "$folder/web/zolt-playground.html" || fail "web/zolt-playground.html is not in $folder"
+  fi
 }
 
 # What an installation for ROOT_KEY (HKLM for the machine, HKCU for one
@@ -174,6 +177,9 @@ files_of() {
 registered() {
   local root_key="$1" windows_folder="$2" start_menu="$3" classes="$1\\Software\\Classes" entries
   [ -s "$(unix_path "$start_menu")/$product.lnk" ] || fail "no shortcut in $start_menu"
+  if [ -n "${ZOLT_WEB_PAGE:-}" ]; then
+    [ -s "$(unix_path "$start_menu")/ZOLT 网页版.lnk" ] || fail "no shortcut to the browser page in $start_menu"
+  fi
   expect "the list entry's name" "$(value "$root_key\\$uninstall_key" DisplayName)" "$product"
   expect "the list entry's version" "$(value "$root_key\\$uninstall_key" DisplayVersion)" "$version"
   expect "the list entry's publisher" "$(value "$root_key\\$uninstall_key" Publisher)" "ZOLT 编译器开发组"
@@ -196,7 +202,9 @@ nothing_left() {
   for key in "$root_key\\$uninstall_key" "$classes\\.ZOL" "$classes\\ZOLT.Source"; do
     if has_key "$key"; then fail "$key is still there"; fi
   done
-  if find "$WINEPREFIX/drive_c" -name "$product.lnk" | grep .; then fail "a shortcut is still there"; fi
+  if find "$WINEPREFIX/drive_c" -name "$product.lnk" -o -name "ZOLT 网页版.lnk" | grep .; then
+    fail "a shortcut is still there"
+  fi
 }
 
 # A program of the installation running: the window until it shows, or

@@ -23,6 +23,9 @@ done
 for example in "$root"/examples/*.ZOL; do
   cmp -s "$example" "$top/examples/$(basename "$example")" || fail "examples/$(basename "$example") is missing"
 done
+if [ -n "${ZOLT_WEB_PAGE:-}" ]; then
+  cmp -s "$ZOLT_WEB_PAGE" "$top/web/zolt-playground.html" || fail "web/zolt-playground.html is missing or differs"
+fi
 for exe in zolt.exe zoltasm.exe; do
   head -c 2 "$top/$exe" | grep -q '^MZ' || fail "$exe is not a Windows program"
 done

@@ -40,6 +40,9 @@ while IFS= read -r folder; do echo "RMDir \"$(below "$folder")\""; done < "$work
 # when the setup or the uninstaller changes the folder.
 grep -iE '^[^/]*\.(exe|dll)$' "$work/files" | sed 's/.*/!insertmacro PROGRAM_IN_USE "&"/' > "$work/programs.nsh"
 
+# The Start-menu entry of the browser page, when the page is there.
+web=()
+[ -f "$stage/web/zolt-playground.html" ] && web=(-DWEB_PAGE)
 makensis -V2 -WX -INPUTCHARSET UTF8 -DVERSION="$version" -DLISTS="$work" -DICON="$work/zolt.ico" \
-  -DOUTFILE="$out" "$here/zolt.nsi"
+  "${web[@]}" -DOUTFILE="$out" "$here/zolt.nsi"
 echo "built ${out#"$root"/}"

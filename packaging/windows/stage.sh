@@ -3,7 +3,8 @@
 # hold it: the two programs (with any DLL beside them), the examples, the
 # guide, the editor support that the package build made (the folder
 # ZOLT_EDITORS names, with the packed VS Code extension that ZOLT_VSIX names,
-# when it is set) and a read-me with Windows line ends.
+# when it is set), the browser page in web\ (when ZOLT_WEB_PAGE names it) and
+# a read-me with Windows line ends.
 #   packaging/windows/stage.sh WINDOWS_BUILD_DIR FOLDER
 set -euo pipefail
 from="$(realpath "$1")"
@@ -17,6 +18,10 @@ cp "$root"/examples/*.ZOL "$top/examples/"
 cp "$root/docs/guide.md" "$root"/docs/man/*.1 "$top/docs/"
 cp -r "${ZOLT_EDITORS:?the editor support the package build made}/." "$top/editors/"
 if [ -n "${ZOLT_VSIX:-}" ]; then cp "$ZOLT_VSIX" "$top/editors/"; fi
+if [ -n "${ZOLT_WEB_PAGE:-}" ]; then
+  mkdir -p "$top/web"
+  cp "$ZOLT_WEB_PAGE" "$top/web/"
+fi
 # A byte-order mark so that Notepad shows the Chinese text on every Windows.
 {
   printf '\xEF\xBB\xBF'

@@ -1,6 +1,7 @@
 ; The setup program of the ZOLT assembler for 64-bit Windows. Built by
 ; make-setup.sh, which defines VERSION, ICON (the window's icon), OUTFILE and
-; LISTS, the folder with the lists of files, folders and programs.
+; LISTS, the folder with the lists of files, folders and programs, and
+; WEB_PAGE when the browser page is among the files.
 ;
 ; An administrator installs for every user into Program Files, anyone else
 ; for themselves into their own programs folder; /AllUsers and /CurrentUser
@@ -22,6 +23,7 @@ SetCompressor /SOLID lzma
 !define CLASSES "Software\Classes"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\ZOLT"
 !define SHORTCUT "${PRODUCT}.lnk"
+!define WEB_SHORTCUT "ZOLT 网页版.lnk"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -173,6 +175,10 @@ Section "$(ProgramName)" SecProgram
 
   SetOutPath "$INSTDIR"
   CreateShortcut "$SMPROGRAMS\${SHORTCUT}" "$INSTDIR\zolt.exe" "" "$INSTDIR\zolt.exe" 0
+  !ifdef WEB_PAGE
+    ; The page opens in the user's browser, as any .html file does.
+    CreateShortcut "$SMPROGRAMS\${WEB_SHORTCUT}" "$INSTDIR\web\zolt-playground.html" "" "$INSTDIR\zolt.exe" 0
+  !endif
 
   ; *.ZOL in either letter case (the registry ignores case) opens in the
   ; window, which assembles it at once.
@@ -314,6 +320,7 @@ Section "Uninstall"
   Call un.RemoveFromUserPath
   Delete "$DESKTOP\${SHORTCUT}"
   Delete "$SMPROGRAMS\${SHORTCUT}"
+  Delete "$SMPROGRAMS\${WEB_SHORTCUT}"
 
   ; The file type goes; *.ZOL gets back the type it had, if any.
   DeleteRegKey SHCTX "${CLASSES}\${PROGID}"
