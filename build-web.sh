@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/setup.sh emscripten node-acorn
+scripts/setup.sh --for "the browser page" emscripten node-acorn
 # Debian's Emscripten runs its JavaScript tools with Debian's own modules
 # (acorn), where a node from elsewhere does not look.
 export NODE_PATH=/usr/share/nodejs

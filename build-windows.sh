@@ -10,8 +10,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/setup.sh g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine xvfb x11-apps xdotool netpbm \
-  fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei perl
+scripts/setup.sh --tests --for "the Windows build and its checks under Wine" g++-mingw-w64-x86-64-posix \
+  googletest wine wine64 fonts-wine xvfb x11-apps xdotool netpbm fonts-arphic-ukai fonts-arphic-uming \
+  fonts-wqy-microhei perl
 
 build=build-windows
 # The toolchain is chosen once, when the build folder is made.

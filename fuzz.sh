@@ -14,7 +14,7 @@ cd "$(dirname "$0")"
 seconds="${1:-60}"
 shift || true
 
-scripts/setup.sh clang-14 libclang-rt-14-dev
+scripts/setup.sh --for "the fuzzers" clang-14 libclang-rt-14-dev
 
 out=build-fuzz
 cmake -S fuzz -B "$out" -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null

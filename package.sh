@@ -19,7 +19,7 @@ cd "$(dirname "$0")"
 check=false
 [ "${1:-}" = "--check" ] && check=true
 
-scripts/setup.sh dpkg-dev file librsvg2-bin zip unzip nsis
+scripts/setup.sh --for "the packages" dpkg-dev file librsvg2-bin zip unzip nsis nodejs npm
 build="build-package"
 # Every package carries the editor support as this build makes it, with the
 # VS Code extension packed from it: a user installs the packed extension,
@@ -59,7 +59,7 @@ if [ -f dist/windows/zolt.exe ] && [ -f dist/windows/zoltasm.exe ]; then
 fi
 
 if $check; then
-  scripts/setup.sh xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl lintian \
-    libtext-markdown-discount-perl libhtml-parser-perl
+  scripts/setup.sh --for "the package's checks" xdg-utils shared-mime-info desktop-file-utils \
+    libfile-mimeinfo-perl lintian libtext-markdown-discount-perl libhtml-parser-perl
   packaging/linux/check-deb.sh "$deb" "$ZOLT_EDITORS" "$ZOLT_WEB_PAGE"
 fi

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian 12 machine, builds, and runs the assembler.
+# Installs on Debian 12 what the build and the programs need, builds the
+# programs (no tests: ./test.sh adds them), and runs the assembler.
 #   ./run.sh        opens the window on a desktop; with no display, assembles
 #                   examples/demo.ZOL and shows its listing
 #   ./run.sh FILE   assembles FILE
@@ -7,8 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/setup.sh
-cmake -S . -B build > /dev/null
-cmake --build build -j "$(nproc)" > /dev/null
+scripts/build.sh zoltasm zolt
 
 if [ $# -eq 0 ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build/shell/qt/zolt

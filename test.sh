@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian 12 machine, builds everything and runs every test.
+# Installs on Debian 12 what the build and the tests need, builds everything
+# and runs every test.
 #   ./test.sh             the normal build in build/
 #   ./test.sh --sanitize  the same suite under AddressSanitizer and UBSan in build-sanitize/
 set -euo pipefail
@@ -12,7 +13,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   options+=(-DZOLT_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
 fi
 
-scripts/setup.sh
-cmake -S . -B "$build" "${options[@]}" > /dev/null
+scripts/setup.sh --tests
+cmake -S . -B "$build" -DBUILD_TESTING=ON "${options[@]}" > /dev/null
 cmake --build "$build" -j "$(nproc)"
 ctest --test-dir "$build" --output-on-failure

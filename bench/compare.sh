@@ -19,9 +19,8 @@ export LC_ALL=C
 runs="${1:-21}"
 sizes=(1000 8000 32767)
 
-scripts/setup.sh binutils time libbenchmark-dev
-cmake -S . -B build > /dev/null
-cmake --build build -j "$(nproc)" --target zoltasm zolt_bench_programs > /dev/null
+scripts/setup.sh --for "the comparison with GNU as" binutils time libbenchmark-dev
+scripts/build.sh zoltasm zolt_bench_programs
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

@@ -1,6 +1,7 @@
-# The Chinese locales the tests and Wine run in. A fresh Debian has none
-# installed, so they are compiled from Debian's locale sources (the locales
-# package) into the build folder, which LOCPATH then names.
+# The Chinese locales the tests and Wine run in, for a build with the tests.
+# A fresh Debian has none installed, so they are compiled from Debian's
+# locale sources (the locales package) into the build folder, which LOCPATH
+# then names.
 set(ZOLT_LOCALE_PATH ${PROJECT_BINARY_DIR}/locale)
 foreach(locale zh_CN zh_TW)
   if(NOT EXISTS ${ZOLT_LOCALE_PATH}/${locale}.UTF-8)

@@ -6,14 +6,22 @@
 # shellcheck source=scripts/xvfb.sh
 . scripts/xvfb.sh
 
-scripts/setup.sh imagemagick xdotool
-cmake -S . -B build > /dev/null
-cmake --build build -j "$(nproc)" --target zolt > /dev/null
+# Xvfb, ImageMagick's import, xdotool, and the CJK fonts that stand in for a
+# Chinese desktop's.
+scripts/setup.sh --for "the window's pictures" xvfb imagemagick xdotool fonts-arphic-ukai \
+  fonts-arphic-uming fonts-wqy-microhei
+scripts/build.sh zolt
 start_display 1024x768
 qt_home="$(mktemp -d)"
 on_exit "rm -rf '$qt_home'"
 export XDG_CONFIG_HOME="$qt_home/config" XDG_RUNTIME_DIR="$qt_home/runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+# The window speaks a UTF-8 locale, as on a desktop, whatever the caller's
+# (none at all, say): in the C locale Qt hands the X server the title's UTF-8
+# bytes as Latin-1, and no search finds the window named ZOLT编译器.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 
 # Starts the window with ARGUMENTS; it is closed when the script ends.
 start_window() {

@@ -9,9 +9,15 @@ cd "$(dirname "$0")/.."
 
 work=$(mktemp -d)
 on_exit "rm -rf '$work'"
+fail() {
+  echo "$(basename "$0" .sh): $*" >&2
+  exit 1
+}
+
 cp examples/demo.ZOL "$work/"
 start_window "$work/demo.ZOL"
-id=$(xdotool search --sync --name 'ZOLT编译器' | head -n 1)
+wait_for '[ "$(windows_named ZOLT编译器)" -ge 1 ]' "the window"
+id=$(xdotool search --name '^ZOLT编译器$' | head -n 1)
 # The run ends with the status caption; give it a moment to be drawn.
 sleep 1
 mkdir -p docs

@@ -7,7 +7,7 @@
 # Usage: scripts/windows-window-failure-picture.sh BUILD_DIR ZOLT_EXE ZOLTASM_EXE
 # (after ./build-windows.sh: build-windows dist/windows/zolt.exe dist/windows/zoltasm.exe).
 set -euo pipefail
-"$(dirname "$0")/setup.sh" x11-utils
+"$(dirname "$0")/setup.sh" --for "the failure message's picture" x11-utils
 picture="$(realpath -m "$(dirname "$0")/../docs/failure-box-windows-zh.png")"
 snippet="$(realpath "$(dirname "$0")/../docs/snippets/stops.ZOL")"
 # shellcheck source=scripts/windows-window.sh

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <stdexcept>
 #include <thread>
 
@@ -47,6 +48,19 @@ int WaitFor(pid_t child, int seconds, bool& hung) {
   return status;
 }
 
+// The zoltasm an account runs. The unprivileged account gets a copy of the
+// build's in a scratch folder: the build may sit where it may not go (a
+// checkout in root's home folder, say). Made once, removed at the end.
+std::string ProgramFor(Account account) {
+  if (account == Account::Current) return ZOLTASM_PATH;
+  static const ScratchFolder folder;
+  static const std::string copy = [] {
+    std::filesystem::copy_file(ZOLTASM_PATH, folder / "zoltasm");
+    return folder / "zoltasm";
+  }();
+  return copy;
+}
+
 }  // namespace
 
 bool DropsPrivileges() {
@@ -61,7 +75,7 @@ ProcessResult RunZoltasm(const std::vector<std::string>& arguments, const Proces
   const std::string errPath = streams / "stderr";
 
   std::vector<char*> argv;
-  std::string program = ZOLTASM_PATH;
+  std::string program = ProgramFor(DropsPrivileges() ? options.account : Account::Current);
   argv.push_back(program.data());
   std::vector<std::string> copies = arguments;
   for (std::string& argument : copies) argv.push_back(argument.data());

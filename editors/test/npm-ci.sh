@@ -9,5 +9,7 @@ work="$2"
 mkdir -p "$work"
 if ! cmp -s "$folder/package-lock.json" "$work/package-lock.json" || [ ! -d "$work/node_modules" ]; then
   cp "$folder/package.json" "$folder/package-lock.json" "$work/"
-  (cd "$work" && npm ci --no-audit --no-fund --loglevel=error)
+  # A package whose engines refuse this Node stops the install, rather than
+  # failing later in a way that hides why (Debian 12's Node is 18).
+  (cd "$work" && npm ci --engine-strict --no-audit --no-fund --loglevel=error)
 fi

@@ -15,7 +15,7 @@ here="$(cd "$(dirname "$0")" && pwd)"
 
 export ZOLT_CHROMIUM="${ZOLT_CHROMIUM:-/usr/bin/chromium}"
 if [ ! -x "$ZOLT_CHROMIUM" ]; then
-  echo "skipped: $ZOLT_CHROMIUM is not installed (scripts/setup.sh installs Debian's chromium)"
+  echo "skipped: $ZOLT_CHROMIUM is not installed (./test.sh installs Debian's chromium)"
   exit 77
 fi
 if [ ! -f "$page" ]; then

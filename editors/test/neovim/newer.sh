@@ -10,6 +10,7 @@ source="$2"
 work="$3"
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$work/root"
+"$here/../../../scripts/setup.sh" --for "Debian 13's Neovim" debootstrap
 mkdir -p "$work"
 if [ ! -x "$root/usr/bin/nvim" ]; then
   rm -rf "$root"
