@@ -27,27 +27,27 @@ std::int32_t DataLines(std::string_view count, const Written& written) {
 
 }  // namespace
 
-int Compiler::BlockPass1() {
+int Compiler::BlockPass1(const Instruction& header) {
   CutWord1();
-  RequireWord([] {
-    return Message("BOUT has no count; write the number of data lines after it, from 1 to 255");
+  RequireWord([&header] {
+    return Message("BOUT has no count; write the number of data lines after it, from %s to %s",
+                   std::to_string(header.low), std::to_string(header.high));
   });
   Word2 = CommWord(LineText);
   const std::int32_t length = DataLines(focus_, {Original(focus_)});
-  Advance(1);
+  Advance(header.words);
   if (length == 0) return 0;
-  Address = Add16(Address, length, N_("the program runs past address 32766"));
+  Advance(length);
   return length;
 }
 
-int Compiler::BlockPass2(Channels& channels) {
+int Compiler::BlockPass2(const Instruction& header, Channels& channels) {
   const int bout = lineIndex_;
-  const Instruction& header = *FindInstruction("BOUT");
   CutWord1();
   Word2 = CommWord1(LineText);
   const std::string_view countWord = operandWord_;
   if (Observer != nullptr) ReportOperand(Word2, &header);
-  Advance(1);
+  Advance(header.words);
   // The block's length is the count as written, before the header's count
   // is clamped into its field.
   BlockCount = Word2;

@@ -125,7 +125,7 @@ void Compiler::CutWord1() {
   LineText.remove_prefix(Word1.size());
 }
 
-void Compiler::Advance(std::int16_t words) {
+void Compiler::Advance(std::int32_t words) {
   Address = Add16(Address, words, N_("the program runs past address 32766"));
 }
 
@@ -146,7 +146,7 @@ void Compiler::Pass1() {
       Advance(instruction->words);
       return;
     } else if (instruction->operand == OperandKind::Block) {
-      index += BlockPass1();
+      index += BlockPass1(*instruction);
     } else {
       Advance(instruction->words);
     }
@@ -226,7 +226,7 @@ void Compiler::Pass2(Channels& channels) {
       WriteOneWord(channels);
       return;  // nothing behind END is listed
     } else if (instruction->operand == OperandKind::Block) {
-      index += BlockPass2(channels);
+      index += BlockPass2(*instruction, channels);
     } else {
       Encode(*instruction);
       Emit(channels);

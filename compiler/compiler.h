@@ -103,8 +103,8 @@ class Compiler {
   // Why the line in Word1 and LineText is no statement, with how to put it
   // right when the line shows it, and then that correction as fix_.
   Message NotAStatement();
-  int BlockPass1();
-  int BlockPass2(Channels& channels);
+  int BlockPass1(const Instruction& header);
+  int BlockPass2(const Instruction& header, Channels& channels);
   // A data word of the block opened on line bout (0-based) that reads like a
   // statement (a mnemonic or a label) or a comment: a warning, with a note at
   // the block. Returns whether it warned.
@@ -114,7 +114,7 @@ class Compiler {
 
   void PrepareLine(int index);
   void CutWord1();
-  void Advance(std::int16_t words);
+  void Advance(std::int32_t words);
   // What a value outside an operand's range is called in messages.
   enum class Field : std::uint8_t { Operand, Target, Count, Data };
   // Bounds Value; a value outside is a soft error naming the field and the

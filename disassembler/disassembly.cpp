@@ -27,12 +27,10 @@ constexpr std::size_t kAddressColumn = 32;
 constexpr std::size_t kMostLabels = SymbolTable::kSize / 2;
 constexpr std::size_t kMostLines = INT16_MAX;
 
-// Where a jump goes on: a relative distance counts from the word after the
-// instruction.
+// Where a jump goes on.
 std::optional<std::int32_t> Target(const Piece& piece) {
   if (piece.kind != PieceKind::Statement || !piece.row->jumps) return std::nullopt;
-  if (piece.row->operand != OperandKind::Relative) return piece.value;
-  return piece.address + piece.row->words + piece.value;
+  return piece.row->Target(piece.address, piece.value);
 }
 
 // The targets that fall on a statement, the lowest first, as many as the
@@ -72,7 +70,7 @@ std::string Hex(std::uint16_t word) {
 std::string StatementText(const Piece& piece, const std::set<std::int32_t>& labels) {
   const Instruction& row = *piece.row;
   std::string text = std::string(kIndent) + std::string(row.mnemonic);
-  if (row.operand == OperandKind::None || row.operand == OperandKind::End) return text;
+  if (!row.TakesOperand()) return text;
   const std::optional<std::int32_t> target = Target(piece);
   const bool labelled = target && labels.contains(*target);
   return text.append(" ").append(labelled ? LabelName(*target) : OperandText(row, piece.value));

@@ -20,10 +20,11 @@ constexpr std::int32_t kAddressEnd = INT16_MAX;
 Message FaultMessage(const ObjectLine& line, const DecodedWord& decoded) {
   const std::string word = Quote(ObjectLineText({line.first}));
   if (decoded.row == nullptr) {
+    const WordRange free = FreeCodes();
     return Message(
-        "%s is no instruction: no mnemonic's first word lies from &h8000 to &h87FF, and only a "
+        "%s is no instruction: no mnemonic's first word lies from &h%s to &h%s, and only a "
         "BOUT block holds such a word; its line is written as a comment",
-        word);
+        word, HexDigits(free.low, 4), HexDigits(free.high, 4));
   }
   const Instruction& row = *decoded.row;
   const std::string mnemonic(row.mnemonic);
