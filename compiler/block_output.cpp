@@ -113,12 +113,14 @@ Diagnostic Compiler::BlockNote(int bout, int dataLines) const {
             where,
             Message("the BOUT block opened here with the count 1 takes line %s as data",
                     std::to_string(bout + 2)),
+            {},
             {}};
   }
   return {Severity::Note,
           where,
           Message("the BOUT block opened here with the count %s takes lines %s to %s as data",
                   count, std::to_string(bout + 2), std::to_string(bout + 1 + dataLines)),
+          {},
           {}};
 }
 

@@ -140,9 +140,8 @@ class Compiler {
   // The correction a message about to be said spells out: bytes of the
   // current line, as read, and what replaces them.
   void Correct(std::string_view upperBytes, std::string text);
-  // Hands the correction a failure spells out to the observer, placed on
-  // the failing line.
-  void OfferFix(const HardError& error) const;
+  // Places the correction a failure spells out on the failing line.
+  void PlaceFix(HardError& error) const;
   void SoftError(Message cause);
   void PutInLineOrder();
   void Warn(Message cause, std::vector<Diagnostic> notes = {});
@@ -196,9 +195,6 @@ class Compiler {
   bool operandIsSymbol_ = false;
   // What the next soft error is to carry as its correction.
   std::optional<Fix> fix_;
-  // The corrections offered to the observer, by the index of their
-  // diagnostic, until the diagnostics are in line order.
-  std::vector<std::pair<std::size_t, Fix>> offered_;
   SymbolOperand operandSymbol_{};
 };
 

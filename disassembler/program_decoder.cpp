@@ -96,7 +96,7 @@ class Walk {
 
   void Warn(std::size_t index, Message cause) {
     program_.warnings.push_back(
-        {Severity::Warning, {static_cast<int>(index) + 1, 1}, std::move(cause), {}});
+        {Severity::Warning, {static_cast<int>(index) + 1, 1}, std::move(cause), {}, {}});
   }
 
   // Every line from the one given to the last: one warning, then comments.
