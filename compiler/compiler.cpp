@@ -102,14 +102,17 @@ void Compiler::OpenOutputs(Channels& channels) {
                 "file cannot be named beside it",
                 QuotePath(FileName)));
   }
-  const std::string listingPath = DropLastThreeCharacters(FileName) + "lst";
-  const std::string objectPath = DropLastThreeCharacters(listingPath) + "obj";
-  // Opening an output empties it: never before both are known to be safe.
-  channels.CheckOutputs(listingPath, objectPath);
-  FileName = listingPath;
-  channels.OpenForWriting(Channel::Listing, FileName);
-  ObjectFileName = objectPath;
-  channels.OpenForWriting(Channel::Object, ObjectFileName);
+  OutputPaths paths;
+  for (std::size_t slot = 0; slot < paths.size(); ++slot) {
+    paths[slot] = DropLastThreeCharacters(FileName).append(kRunOutputs[slot].suffix);
+  }
+  // Opening an output empties it: never before all are known to be safe.
+  channels.CheckOutputs(paths);
+  for (std::size_t slot = 0; slot < paths.size(); ++slot) {
+    channels.OpenForWriting(kRunOutputs[slot].channel, paths[slot]);
+  }
+  FileName = paths[OutputSlot(Channel::Listing)];
+  ObjectFileName = paths[OutputSlot(Channel::Object)];
   AppendHeader(channels.Output(Channel::Listing), channels.PathText(FileName));
   channels.LinesAdded();
 }
