@@ -78,8 +78,7 @@ int Compiler::BlockPass2(const Instruction& header, Channels& channels) {
     if (Observer != nullptr) ReportOperand(Word1, nullptr);
     Value = ToInteger(Word1, OperandWritten());
     Clamp(kBlockDataLow, kBlockDataHigh, "BOUT", Field::Data);
-    if (Value > 32767) Value -= 65536;
-    CodeWord = ToInt16(Value, N_("the BOUT data lies outside the 16-bit field"));
+    CodeWord = Word16(Value, N_("the BOUT data lies outside the 16-bit field"));
     ListAddress = Address;
     WriteOneWord(channels);
     Advance(1);

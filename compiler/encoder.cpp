@@ -50,8 +50,7 @@ void Compiler::Encode(const Instruction& instruction) {
       CodeWord = Pattern16(instruction.prefix + static_cast<std::uint32_t>(Value));
       break;
     case FieldForm::SecondWord:
-      if (Value > 32767) Value -= 65536;
-      CodeWord2 = ToInt16(Value, N_("the operand lies outside the 16-bit field"));
+      CodeWord2 = Word16(Value, N_("the operand lies outside the 16-bit field"));
       WordCount = 2;
       break;
   }

@@ -3,12 +3,11 @@
 #include "disassembly.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <set>
 
+#include "checked16.h"
 #include "instruction_decoder.h"
 #include "listing_format.h"
 #include "object_reader.h"
@@ -57,16 +56,6 @@ std::string LabelName(std::int32_t address) {
   return name.append(digits.size() < 4 ? 4 - digits.size() : 0, '0').append(digits);
 }
 
-// A code word as the listing shows it: upper-case hexadecimal digits.
-std::string Hex(std::uint16_t word) {
-  std::array<char, 4> digits{};
-  char* end = std::to_chars(digits.data(), digits.data() + digits.size(), word, 16).ptr;
-  std::string text(digits.data(), end);
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return c >= 'a' ? static_cast<char>(c - 'a' + 'A') : c; });
-  return text;
-}
-
 std::string StatementText(const Piece& piece, const std::set<std::int32_t>& labels) {
   const Instruction& row = *piece.row;
   std::string text = std::string(kIndent) + std::string(row.mnemonic);
@@ -86,8 +75,8 @@ class SourceText {
     if (options_.addresses && piece != nullptr) {
       text.resize(std::max(text.size() + 1, kAddressColumn), ' ');
       text.append("; ").append(std::to_string(piece->address)).append(": ");
-      text.append(Hex(piece->line.first));
-      if (piece->line.words == 2) text.append(" ").append(Hex(piece->line.second));
+      text.append(HexWord(Pattern16(piece->line.first)));
+      if (piece->line.words == 2) text.append(" ").append(HexWord(Pattern16(piece->line.second)));
     }
     source_ += text;
     source_ += kLineEnd;
