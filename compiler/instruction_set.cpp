@@ -52,12 +52,13 @@ const Instruction* RowOfWord(std::uint16_t first) {
   return nullptr;
 }
 
-WordRange FreeCodes() {
+std::optional<WordRange> FreeCodes() {
   std::uint32_t low = 0;
   while (low <= UINT16_MAX && RowOfWord(static_cast<std::uint16_t>(low)) != nullptr) ++low;
+  if (low > UINT16_MAX) return std::nullopt;
   std::uint32_t high = low;
   while (high < UINT16_MAX && RowOfWord(static_cast<std::uint16_t>(high + 1)) == nullptr) ++high;
-  return {static_cast<std::uint16_t>(low), static_cast<std::uint16_t>(high)};
+  return WordRange{static_cast<std::uint16_t>(low), static_cast<std::uint16_t>(high)};
 }
 
 std::span<const Instruction> Instructions() {

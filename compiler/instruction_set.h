@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -78,13 +79,13 @@ constexpr std::uint16_t SignBit(const Instruction& row) {
   return std::bit_floor(row.field);
 }
 
-// The first words that no row reads, the lowest to the highest: only a
-// BOUT block's data holds them.
+// The first run of words that no row reads, the lowest to the highest: only
+// a BOUT block's data holds them. None when the rows read every word.
 struct WordRange {
   std::uint16_t low;
   std::uint16_t high;
 };
-WordRange FreeCodes();
+std::optional<WordRange> FreeCodes();
 
 // The row for a first word that is exactly a mnemonic, or nullptr.
 const Instruction* FindInstruction(std::string_view word);

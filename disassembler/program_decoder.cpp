@@ -20,7 +20,8 @@ constexpr std::int32_t kAddressEnd = INT16_MAX;
 Message FaultMessage(const ObjectLine& line, const DecodedWord& decoded) {
   const std::string word = Quote(ObjectLineText({line.first}));
   if (decoded.row == nullptr) {
-    const WordRange free = FreeCodes();
+    // A word no row reads: so there are such words.
+    const WordRange free = *FreeCodes();
     return Message(
         "%s is no instruction: no mnemonic's first word lies from &h%s to &h%s, and only a "
         "BOUT block holds such a word; its line is written as a comment",
