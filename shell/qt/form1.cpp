@@ -14,10 +14,12 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPixmap>
+#include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 #include <QUrl>
 
+#include "details_window.h"
 #include "form1_layout.h"
 #include "source_file_dialog.h"
 #include "zolt.xpm"
@@ -74,6 +76,7 @@ Form1::Form1(FileChooser chooseFile, ProgramEnd endProgram)
   client->setFixedSize(kClientWidth, kClientHeight);
   setCentralWidget(client);
   CreateLabels(client);
+  CreateLink(client);
 }
 
 void Form1::CreateMenu() {
@@ -100,6 +103,37 @@ void Form1::CreateLabels(QWidget* client) {
     label->setGeometry(layout.left, layout.top, layout.width, layout.height);
     labels_[static_cast<std::size_t>(layout.id)] = label;
   }
+}
+
+// The link lies in the free band between the status label and the maker's
+// line, so it covers nothing; it shows only after a run with something to
+// show. A button drawn as a link, so that Tab reaches it and Enter opens it.
+void Form1::CreateLink(QWidget* client) {
+  link_ = new QPushButton(client);
+  link_->setObjectName("link");
+  link_->setFlat(true);
+  link_->setAutoDefault(true);
+  link_->setCursor(Qt::PointingHandCursor);
+  link_->setStyleSheet(
+      "QPushButton { color: palette(link); text-decoration: underline; border: none;"
+      " text-align: left; padding: 0; }"
+      "QPushButton:focus { outline: 1px dotted palette(link); }");
+  QFont font = link_->font();
+  font.setPixelSize(kLink.height - 3);
+  link_->setFont(font);
+  link_->setGeometry(kLink.left, kLink.top, kLink.width, kLink.height);
+  link_->hide();
+  connect(link_, &QPushButton::clicked, this, [this] { OpenDetails(); });
+}
+
+void Form1::OpenDetails() {
+  if (details_ == nullptr) {
+    details_ = new DetailsWindow(this, [this] { commands_.RunAgain(); });
+  }
+  details_->Show(commands_.Details());
+  details_->show();
+  details_->raise();
+  details_->activateWindow();
 }
 
 QLabel* Form1::LabelOf(LabelId id) const {
@@ -152,6 +186,19 @@ void Form1::SetCaption(LabelId label, const std::string& caption) {
 
 void Form1::SetDetails(LabelId label, const std::string& details) {
   LabelOf(label)->setToolTip(QString::fromStdString(details));
+}
+
+void Form1::SetLink(const std::string& text) {
+  link_->setText(QString::fromStdString(text));
+  link_->setVisible(!text.empty());
+}
+
+void Form1::ShowRunDetails(const RunDetails& details) {
+  if (DetailsOpen()) details_->Show(details);
+}
+
+bool Form1::DetailsOpen() const {
+  return details_ != nullptr && details_->isVisible();
 }
 
 void Form1::HideWindow() {
