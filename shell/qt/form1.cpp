@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QFont>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
@@ -15,9 +16,11 @@
 #include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QStringList>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 #include "details_window.h"
 #include "form1_layout.h"
@@ -26,6 +29,9 @@
 
 namespace zolt {
 namespace {
+
+// The narrowest the failure box's cause is laid out, in pixels.
+constexpr int kNarrowestCause = 320;
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -169,13 +175,21 @@ void Form1::ShowMessage(const std::string& text, const std::string& detail) {
   box.setTextFormat(Qt::PlainText);
   box.setInformativeText(QString::fromStdString(detail));
   box.setStandardButtons(QMessageBox::Ok);
-  // The cause is a second, smaller text under the fixed message, wide enough
-  // that a path in it does not break into a narrow column.
+  // The cause is a second, smaller text under the fixed message, as wide as
+  // its longest line so that no word of a quote breaks, within most of the
+  // screen: only a longer path wraps.
   if (auto* informative = box.findChild<QLabel*>("qt_msgbox_informativelabel")) {
     QFont smaller = informative->font();
     smaller.setPointSizeF(QFontInfo(smaller).pointSizeF() * 0.85);
     informative->setFont(smaller);
-    informative->setMinimumWidth(320);
+    const QFontMetrics metrics(smaller);
+    int widest = 0;
+    for (const QString& line : box.informativeText().split('\n')) {
+      widest = std::max(widest, metrics.horizontalAdvance(line) + metrics.averageCharWidth());
+    }
+    const int screenWidth = screen()->availableGeometry().width() * 9 / 10;
+    informative->setMinimumWidth(
+        std::clamp(widest, kNarrowestCause, std::max(kNarrowestCause, screenWidth)));
   }
   box.exec();
 }

@@ -24,6 +24,7 @@ class DetailsWindowTest : public QObject {
   void init();
   void linkOpensEveryLineInErrorWithNotesAndExcerpt();
   void savingTheSourceRunsItAgain();
+  void failureBoxKeepsALongCauseOnItsLine();
 
  private:
   bool Write(const QByteArray& bytes);
@@ -36,6 +37,7 @@ class DetailsWindowTest : public QObject {
   std::unique_ptr<zolt::Form1> form_;
   QString path_;
   QStringList messages_;
+  bool causeFits_ = false;
 };
 
 void DetailsWindowTest::init() {
@@ -48,6 +50,9 @@ void DetailsWindowTest::init() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) return;
     messages_ << box->informativeText();
+    const auto* cause = box->findChild<QLabel*>("qt_msgbox_informativelabel");
+    const QString quote = box->informativeText().section('\'', 1, 1);
+    causeFits_ = cause->width() >= cause->fontMetrics().horizontalAdvance(quote);
     box->button(QMessageBox::Ok)->click();
   });
   dismiss->start(20);
@@ -127,6 +132,16 @@ void DetailsWindowTest::savingTheSourceRunsItAgain() {
            "number, not a symbol");
   QCOMPARE(Status(), "发现 1处错误");
   QVERIFY(messages_.isEmpty());
+}
+
+void DetailsWindowTest::failureBoxKeepsALongCauseOnItsLine() {
+  QVERIFY(
+      Write("BOUT "
+            "改用二五五改用二五五改用二五五改用二五五改用二五五改用二五五改用二五五改用二五五改用二"
+            "五五改用二五五改用二五五改用二五五\r\n"));
+  form_->findChild<QAction*>("Open")->trigger();
+  QCOMPARE(messages_.size(), 1);
+  QVERIFY2(causeFits_, qPrintable(messages_[0]));
 }
 
 QTEST_MAIN(DetailsWindowTest)

@@ -189,7 +189,8 @@ std::string Form1::ShowOpenDialog(const std::string& fileName) {
 }
 
 void Form1::ShowMessage(const std::string& text, const std::string& detail) {
-  const std::string message = detail.empty() ? text : text + "\n" + detail;
+  // A blank line between the headline and its cause, as the Linux box shows them.
+  const std::string message = detail.empty() ? text : text + "\n\n" + detail;
   MessageBoxW(window_, WideFromUtf8(message).c_str(), WideFromUtf8(kTitle).c_str(), MB_OK);
 }
 
