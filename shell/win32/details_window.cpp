@@ -23,6 +23,8 @@ constexpr UINT_PTR kListId = 103;
 // save is left to settle before the run.
 constexpr UINT_PTR kWatchTimer = 1;
 constexpr UINT kWatchMilliseconds = 250;
+constexpr int kClipboardTries = 10;
+constexpr DWORD kClipboardWaitMilliseconds = 20;
 constexpr int kMargin = 8;
 constexpr int kButtonWidth = 120;
 constexpr int kButtonHeight = 26;
@@ -203,7 +205,13 @@ void DetailsWindow::CopySelected() const {
     rows.push_back(static_cast<std::size_t>(item));
   }
   const std::wstring text = ListingText(details_->CopyText(rows));
-  if (!OpenClipboard(window_)) return;
+  // Another program (a clipboard viewer, say) may hold the clipboard for a
+  // moment.
+  int tries = 0;
+  while (!OpenClipboard(window_)) {
+    if (++tries == kClipboardTries) return;
+    Sleep(kClipboardWaitMilliseconds);
+  }
   EmptyClipboard();
   const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
   if (const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
