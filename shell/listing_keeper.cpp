@@ -9,11 +9,11 @@ void ListingKeeper::OpenForWriting(Channel channel, const std::string& path) {
 }
 
 void ListingKeeper::HandOver() {
-  for (const Channel channel : {Channel::Listing, Channel::Object}) {
-    channels_->Output(channel).Append(Output(channel).View());
+  for (const RunOutput& output : kRunOutputs) {
+    channels_->Output(output.channel).Append(Output(output.channel).View());
   }
   listing_ = Output(Channel::Listing).Take();
-  Output(Channel::Object).Clear();
+  for (const RunOutput& output : kRunOutputs) Output(output.channel).Clear();
 }
 
 void ListingKeeper::CloseAll() {

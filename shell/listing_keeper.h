@@ -23,9 +23,7 @@ class ListingKeeper : public Channels {
     return channels_->PathText(utf8Path);
   }
   std::string FullPath(const std::string& path) const override { return channels_->FullPath(path); }
-  void CheckOutputs(const std::string& listing, const std::string& object) const override {
-    channels_->CheckOutputs(listing, object);
-  }
+  void CheckOutputs(const OutputPaths& paths) const override { channels_->CheckOutputs(paths); }
   void OpenForWriting(Channel channel, const std::string& path) override;
   void CloseAll() override;
   void CloseAllAfterFailure() noexcept override;
