@@ -123,6 +123,14 @@ void Compiler::PrepareLine(int index) {
   focus_ = {};
 }
 
+Compiler::LineStart Compiler::TakeFirstWord(int index) {
+  PrepareLine(index);
+  if (LineText.starts_with(';')) return LineStart::Comment;
+  if (IsEmptyLine(LineText)) return LineStart::Empty;
+  Word1 = CommWord(LineText);
+  return LineStart::Word;
+}
+
 void Compiler::CutWord1() {
   LineText.remove_prefix(Word1.size());
 }
@@ -133,9 +141,7 @@ void Compiler::Advance(std::int32_t words) {
 
 void Compiler::Pass1() {
   for (int index = 0; index < LineCount; ++index) {
-    PrepareLine(index);
-    if (LineText.starts_with(';') || IsEmptyLine(LineText)) continue;
-    Word1 = CommWord(LineText);
+    if (TakeFirstWord(index) != LineStart::Word) continue;
     if (IsLabel(Word1)) {
       DefineLabel(true);
       if (Observer != nullptr) ReportLabel();
@@ -204,15 +210,11 @@ void Compiler::DefineEquSymbol() {
 
 void Compiler::Pass2(Channels& channels) {
   for (int index = 0; index < LineCount; ++index) {
-    PrepareLine(index);
     WordCount = 0;
     ErrorFlag = 0;
-    if (LineText.starts_with(';')) {
-      WriteTextLine(channels);
-      continue;
-    }
-    if (IsEmptyLine(LineText)) continue;
-    Word1 = CommWord(LineText);
+    const LineStart start = TakeFirstWord(index);
+    if (start == LineStart::Comment) WriteTextLine(channels);
+    if (start != LineStart::Word) continue;
     if (IsLabel(Word1)) {
       // Pass 1 already holds this label; the second entry never wins a lookup.
       DefineLabel(false);

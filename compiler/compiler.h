@@ -113,6 +113,10 @@ class Compiler {
   Diagnostic BlockNote(int bout, int dataLines) const;
 
   void PrepareLine(int index);
+  // How a line begins, for both passes: a comment, nothing, or a first word,
+  // which is then taken into Word1.
+  enum class LineStart : std::uint8_t { Comment, Empty, Word };
+  LineStart TakeFirstWord(int index);
   void CutWord1();
   void Advance(std::int32_t words);
   // What a value outside an operand's range is called in messages.
