@@ -20,6 +20,7 @@
 #include "quote.h"
 #include "run.h"
 #include "session.h"
+#include "standard_input.h"
 #include "zoltasm.h"
 
 namespace {
@@ -110,7 +111,11 @@ bool ServesLanguage(const std::vector<std::string>& arguments) {
 
 int RunZoltasm(const std::vector<std::string>& arguments) {
   zolt::UseEnvironmentLanguage();
-  if (ServesLanguage(arguments)) return zolt::lsp::Serve(std::cin, std::cout);
+  if (ServesLanguage(arguments)) {
+    StandardInput bytes;
+    std::istream input(&bytes);
+    return zolt::lsp::Serve(input, std::cout);
+  }
   Options options;
   std::vector<std::string> sources;
   bool optionsEnd = false;
