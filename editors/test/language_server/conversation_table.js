@@ -464,6 +464,11 @@ module.exports = [
     ['&H10', "'&H10' cannot name a symbol"],
     ['A B', "'A B' cannot name a symbol"],
     ['A:', "'A:' cannot name a symbol"],
+    ['A;B', "'A;B' cannot name a symbol: a name is one word, with no blank, line end, ':' or ';'"],
+    ['A\rB', "'A\\x0DB' cannot name a symbol"],
+    ['A\nB', "'A\\x0AB' cannot name a symbol"],
+    ['A\tB', "'A\\x09B' cannot name a symbol"],
+    ['A\u3000B', "'A\u3000B' cannot name a symbol"],
   ].map(([newName, message]) => ({
     what: `no rename to ${newName}`,
     request: lsp.RenameRequest.type,
