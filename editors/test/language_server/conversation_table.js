@@ -86,6 +86,9 @@ const deepArrays = nested('[', '1', ']', 300000);
 const message = (fields) => frame(`{"jsonrpc":"2.0",${fields}}`);
 const versioned = (version) => JSON.stringify({ uri, version });
 const deepUri = 'file:///work/deep.ZOL';
+// One line more than a run reads, the last line read jumping to the first.
+const tooLong = 'file:///work/too-long.ZOL';
+const tooLongText = `LOOP:\r\n${'NOP\r\n'.repeat(32765)}GOTO LOOP\r\nNOP`;
 // The longest program a run reads, and 200 changes of its first line sent in
 // one write, each text without a line in error but the last, then a hover.
 const longest = 'file:///work/longest.ZOL';
@@ -959,6 +962,24 @@ module.exports = [
     request: lsp.HoverRequest.type,
     params: at(6, 6),
     result: { ...markdown('**A\ufffd**: label at word address 0'), range: range(6, 5, 7) },
+  },
+  {
+    what: 'a document of 32,768 lines: the run fails, ...',
+    notify: lsp.DidOpenTextDocumentNotification.type,
+    params: { textDocument: { uri: tooLong, languageId: 'zolt', version: 1, text: tooLongText } },
+    publishes: { uri: tooLong, diagnostics: [{ message: 'more than 32767 lines' }] },
+  },
+  {
+    what: '... and the lines it reads are navigated',
+    request: lsp.DefinitionRequest.type,
+    params: { textDocument: { uri: tooLong }, position: { line: 32766, character: 6 } },
+    result: { uri: tooLong, range: range(0, 0, 4) },
+  },
+  {
+    what: 'hover on the last line read',
+    request: lsp.HoverRequest.type,
+    params: { textDocument: { uri: tooLong }, position: { line: 32766, character: 1 } },
+    result: markdown('**address** 32765 · **code** `B800 0`'),
   },
   {
     what: 'open the longest program',
