@@ -300,7 +300,7 @@ std::string Bytes(const std::filesystem::path& path) {
 
 // The object of every case whose run had no errors; and every object a
 // disassembly case reads without a warning, in the assembler's own form
-// (lines ended by CR LF), comes back word for word.
+// (no byte-order mark, lines ended by CR LF), comes back word for word.
 TEST(RoundTrip, EveryCaseObject) {
   Compiler compiler;
   int objects = 0;
@@ -315,7 +315,9 @@ TEST(RoundTrip, EveryCaseObject) {
       continue;
     }
     const std::string object = Bytes(path);
-    if (disassembled && object.find('\n') != object.find("\r\n") + 1) continue;
+    const bool ownForm = !object.starts_with("\xEF\xBB\xBF") &&
+                         object.find('\n') == object.find("\r\n") + 1;
+    if (disassembled && !ownForm) continue;
     EXPECT_EQ(RoundTrip(compiler, object, 0, assembled), "") << path;
     ++objects;
   }
