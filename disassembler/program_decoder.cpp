@@ -229,44 +229,49 @@ class Reader {
     const std::string word = Quote(ObjectLineText({line.first}));
     const std::string mnemonic(decoded.row->mnemonic);
     if (decoded.row->words > line.words) {
-      return Message("%s is %s, which takes two words, but its line holds one; no statement makes "
-                     "it, so its line is written as a comment",
-                     word, mnemonic);
+      return Message(
+          "%s is %s, which takes two words, but its line holds one; no statement makes "
+          "it, so its line is written as a comment",
+          word, mnemonic);
     }
     if (decoded.row->words < line.words) {
-      return Message("%s is %s, which takes one word, but its line holds two; no statement makes "
-                     "it, so its line is written as a comment",
-                     word, mnemonic);
+      return Message(
+          "%s is %s, which takes one word, but its line holds two; no statement makes "
+          "it, so its line is written as a comment",
+          word, mnemonic);
     }
     if (decoded.row->operand == OperandKind::End) {
-      return Message("%s is END, but words follow it, and assembly stops at END; its line is "
-                     "written as a comment",
-                     word);
+      return Message(
+          "%s is END, but words follow it, and assembly stops at END; its line is "
+          "written as a comment",
+          word);
     }
     const std::string count = std::to_string(decoded.value);
-    const std::size_t last = std::min(index + static_cast<std::size_t>(decoded.value),
-                                      lines_.size() - 1);
+    const std::size_t last =
+        std::min(index + static_cast<std::size_t>(decoded.value), lines_.size() - 1);
     for (std::size_t data = index + 1; data <= last; ++data) {
       if (lines_[data].words == 2) {
-        return Message("%s opens a BOUT block of %s data words, but line %s within it holds two "
-                       "words, where a data line holds one; its line is written as a comment",
-                       word, count, std::to_string(data + 1));
+        return Message(
+            "%s opens a BOUT block of %s data words, but line %s within it holds two "
+            "words, where a data line holds one; its line is written as a comment",
+            word, count, std::to_string(data + 1));
       }
     }
     if (!Fits(index, decoded.value + 1)) {
-      return Message("%s opens a BOUT block of %s data words, which would run past address 32766, "
-                     "the last address a word can take; its line is written as a comment",
-                     word, count);
+      return Message(
+          "%s opens a BOUT block of %s data words, which would run past address 32766, "
+          "the last address a word can take; its line is written as a comment",
+          word, count);
     }
-    return Message("%s opens a BOUT block of %s data words, but reading the lines after it as its "
-                   "data leaves more words that no statement makes; its line is written as a "
-                   "comment",
-                   word, count);
+    return Message(
+        "%s opens a BOUT block of %s data words, but reading the lines after it as its "
+        "data leaves more words that no statement makes; its line is written as a "
+        "comment",
+        word, count);
   }
 
   void Add(PieceKind kind, std::size_t index, const DecodedWord& decoded = {}) {
-    program_.pieces.push_back(
-        {kind, addresses_[index], lines_[index], decoded.row, decoded.value});
+    program_.pieces.push_back({kind, addresses_[index], lines_[index], decoded.row, decoded.value});
   }
 
   void Warn(std::size_t index, Message cause) {

@@ -49,9 +49,11 @@ std::FILE* CreateBeside(const std::filesystem::path& path, std::filesystem::path
   static std::atomic<unsigned> made{0};
   HANDLE handle = INVALID_HANDLE_VALUE;
   for (int attempt = 0; handle == INVALID_HANDLE_VALUE && attempt < 100; ++attempt) {
+    std::wstring suffix(L".");
+    suffix.append(std::to_wstring(GetCurrentProcessId())).append(L"-");
+    suffix.append(std::to_wstring(made++)).append(L".tmp");
     temporary = path;
-    temporary += L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(made++) +
-                 L".tmp";
+    temporary += suffix;
     handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) {
@@ -66,7 +68,11 @@ std::FILE* CreateBeside(const std::filesystem::path& path, std::filesystem::path
   const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);
   std::FILE* file = descriptor < 0 ? nullptr : _fdopen(descriptor, "wb");
   if (file == nullptr) {
-    if (descriptor < 0) CloseHandle(handle); else _close(descriptor);
+    if (descriptor < 0) {
+      CloseHandle(handle);
+    } else {
+      _close(descriptor);
+    }
     DeleteFileW(temporary.c_str());
   }
   return file;

@@ -43,8 +43,8 @@ void WriteWholeFile(const std::string& path, std::string_view bytes) {
   if (file == nullptr) {
     throw HardError(Message("cannot create %s: %s", QuotePath(path), std::strerror(errno)));
   }
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                 FlushToDisk(file);
+  bool written =
+      std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && FlushToDisk(file);
   int error = errno;
   if (std::fclose(file) != 0 && written) {
     written = false;

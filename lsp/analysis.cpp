@@ -53,7 +53,8 @@ Analysis::Analysis(Compiler& compiler, const std::string& path, const TextLines&
   std::string_view read = text.Text();
   if (!last.completed && text.Count() > Compiler::kMostLines) {
     const std::string_view lastRead = text.Line(Compiler::kMostLines - 1);
-    read = read.substr(0, static_cast<std::size_t>(lastRead.data() + lastRead.size() - read.data()));
+    read =
+        read.substr(0, static_cast<std::size_t>(lastRead.data() + lastRead.size() - read.data()));
     EditorChannels channels(path, std::string(read));
     last = Observe(compiler, channels, path, text.Count());
   }

@@ -25,9 +25,10 @@ std::string Refused(const Document& document, const SymbolFact& symbol, std::str
   const bool oneWord = !name.empty() && name.find_first_of(" \t\r\n:;") == std::string::npos &&
                        !FindOtherBlank(name);
   if (!oneWord || LooksLikeLiteral(upper)) {
-    return Render(Message("%s cannot name a symbol: a name is one word, with no blank, line end, "
-                          "':' or ';' in it, and is not a number",
-                          Quote(name)));
+    return Render(
+        Message("%s cannot name a symbol: a name is one word, with no blank, line end, "
+                "':' or ';' in it, and is not a number",
+                Quote(name)));
   }
   if (FindInstruction(upper) != nullptr || upper == "EQU") {
     return Render(Message("%s is a mnemonic; a symbol cannot have its name", Quote(name)));

@@ -50,8 +50,8 @@ std::string RoundTrip(Compiler& compiler, const std::string& object, std::size_t
     const Disassembly disassembly = Disassemble(object, {addresses});
     const MemoryRun run = RunInMemory(compiler, "back.ZOL", disassembly.source);
     if (disassembly.warnings.size() != warnings) return Cat("the warnings:\n", disassembly.source);
-    if (clean && (!run.outcome.completed || compiler.ErrorCount != 0 ||
-                  !compiler.Diagnostics.empty())) {
+    if (clean &&
+        (!run.outcome.completed || compiler.ErrorCount != 0 || !compiler.Diagnostics.empty())) {
       return Cat("the source does not assemble cleanly:\n", disassembly.source);
     }
     if (warnings == 0 && run.object != object) return Cat("other words:\n", disassembly.source);
@@ -241,8 +241,8 @@ TEST(RoundTrip, TwelveThousandObjectsOfFaultyRuns) {
         << source << "\nread back as\n"
         << disassembly.source;
   }
-  std::printf("%d objects, %d of failed runs: %d (%.2f%%) hold words no source makes\n",
-              kPrograms, failed, warned, 100.0 * warned / kPrograms);
+  std::printf("%d objects, %d of failed runs: %d (%.2f%%) hold words no source makes\n", kPrograms,
+              failed, warned, 100.0 * warned / kPrograms);
   EXPECT_GT(failed, kPrograms / 10);
   EXPECT_EQ(warned, 0);
 }
@@ -307,16 +307,16 @@ TEST(RoundTrip, EveryCaseObject) {
   for (const auto& entry : std::filesystem::recursive_directory_iterator(ZOLT_CASES_DIR)) {
     std::filesystem::path path = entry.path();
     const bool assembled = path.extension() == ".obj";
-    const bool disassembled = path.extension() == ".zol" &&
-                              FirstLine(std::filesystem::path(path).replace_extension(".args")) ==
-                                  "--disassemble";
+    const bool disassembled =
+        path.extension() == ".zol" &&
+        FirstLine(std::filesystem::path(path).replace_extension(".args")) == "--disassemble";
     if ((!assembled && !disassembled) ||
         FirstLine(std::filesystem::path(path).replace_extension(".out")) != "exit 0") {
       continue;
     }
     const std::string object = Bytes(path);
-    const bool ownForm = !object.starts_with("\xEF\xBB\xBF") &&
-                         object.find('\n') == object.find("\r\n") + 1;
+    const bool ownForm =
+        !object.starts_with("\xEF\xBB\xBF") && object.find('\n') == object.find("\r\n") + 1;
     if (disassembled && !ownForm) continue;
     EXPECT_EQ(RoundTrip(compiler, object, 0, assembled), "") << path;
     ++objects;
