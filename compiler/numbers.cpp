@@ -43,9 +43,8 @@ HardError NotANumberError(std::string_view text, const Written& written) {
   const auto correcting = [&](Message message, std::size_t at, std::size_t length, std::string by) {
     HardError error(std::move(message));
     if (written.symbol == nullptr) {
-      error.Offer(
-          {written.word,
-           {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(length), std::move(by)}});
+      error.Correct(written.word, {static_cast<std::uint32_t>(at),
+                                   static_cast<std::uint32_t>(length), std::move(by)});
     }
     return error;
   };
