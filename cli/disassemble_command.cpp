@@ -21,7 +21,8 @@ constexpr int kClean = 0;
 constexpr int kWordsAsComments = 1;
 constexpr int kFailed = 2;
 
-// The source goes out only once it is whole, so a failure writes nothing.
+// The source goes out only once it is whole, and a file it fails to replace
+// keeps what it held.
 void WriteSource(const DisassembleCommand& command, const std::string& source) {
   if (!command.output) {
     errno = 0;

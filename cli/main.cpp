@@ -18,6 +18,7 @@
 #include "file_channels.h"
 #include "run.h"
 #include "session.h"
+#include "standard_input.h"
 #include "zoltasm.h"
 
 namespace {
@@ -100,7 +101,11 @@ bool ServesLanguage(const std::vector<std::string>& arguments) {
 
 int RunZoltasm(const std::vector<std::string>& arguments) {
   zolt::UseEnvironmentLanguage();
-  if (ServesLanguage(arguments)) return zolt::lsp::Serve(std::cin, std::cout);
+  if (ServesLanguage(arguments)) {
+    StandardInput bytes;
+    std::istream input(&bytes);
+    return zolt::lsp::Serve(input, std::cout);
+  }
   const CommandLine line = ReadCommandLine(arguments);
   switch (line.request) {
     case CommandLine::Request::Help:

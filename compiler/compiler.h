@@ -27,6 +27,8 @@ namespace zolt {
 class Compiler {
  public:
   static constexpr int kSourceSize = 32769;
+  // The most lines a run reads: LineCount is a 16-bit counter.
+  static constexpr int kMostLines = INT16_MAX;
 
   // Reads FileName on channel 1 into SourceLines, counting LineCount; the
   // 32768th line is a hard error.

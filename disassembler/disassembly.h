@@ -26,9 +26,8 @@ struct Disassembly {
 
 // The source for an object file's bytes. Jumps name labels ("L0012:", from
 // the address) where their targets fall on a statement of the program. A
-// file that is no object file (a line in another form, a word over 16 bits,
-// a line whose word count is not its instruction's) is a hard error at its
-// line.
+// file that is no object file (a line in another form, a word over 16 bits)
+// is a hard error at its line.
 Disassembly Disassemble(std::string_view object, const DisassemblyOptions& options);
 
 }  // namespace zolt

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 
 #include "hard_error.h"
 #include "quote.h"
@@ -30,6 +31,18 @@ std::uint16_t ReadWord(int line, std::string_view text, std::string_view word) {
   const bool hex = (word.starts_with("&h") || word.starts_with("&H")) && !digits.empty() &&
                    end == digits.data() + digits.size();
   if (!hex) {
+    // A look-alike blank is named, as the assembler names one in a source.
+    if (const std::optional<OtherBlank> blank = FindOtherBlank(word)) {
+      throw HardError(
+          blank->code == 0x3000
+              ? Message("%s is not a code word; a full-width space (U+3000) stands in it, and "
+                        "only a tab separates two words on a line",
+                        Quote(word))
+              : Message("%s is not a code word; the blank U+%s stands in it, and only a tab "
+                        "separates two words on a line",
+                        Quote(word), HexDigits(blank->code, 4)),
+          WordAt(line, text, word));
+    }
     throw HardError(Message("%s is not a code word; a code word is &h and hexadecimal digits, as "
                             "in &hE000, and a line holds one, or two separated by a tab",
                             Quote(word)),
@@ -55,14 +68,12 @@ ObjectLine ReadLine(int line, std::string_view text) {
 
 }  // namespace
 
+// Lines are split as a source's are, so a byte-order mark at the start is
+// taken as the assembler takes it.
 std::vector<ObjectLine> ReadObject(std::string_view bytes) {
   std::vector<ObjectLine> lines;
-  while (!bytes.empty()) {
-    const std::size_t end = std::min(bytes.find('\n'), bytes.size());
-    std::string_view text = bytes.substr(0, end);
-    if (text.ends_with('\r')) text.remove_suffix(1);
-    lines.push_back(ReadLine(static_cast<int>(lines.size()) + 1, text));
-    bytes.remove_prefix(std::min(end + 1, bytes.size()));
+  for (LineReader reader(bytes); !reader.AtEnd();) {
+    lines.push_back(ReadLine(static_cast<int>(lines.size()) + 1, reader.Next()));
   }
   return lines;
 }

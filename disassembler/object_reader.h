@@ -17,8 +17,9 @@ struct ObjectLine {
 // The lines of an object file as the assembler writes them: "&h" and
 // hexadecimal digits, or two such words separated by a tab, each line ended
 // by CR LF; a copy with LF alone, and a last line without its ending, read
-// the same. Line n of the file is entry n - 1. A line in any other form, or
-// a word over 16 bits, is a hard error at its line and column.
+// the same, and a byte-order mark at the start is passed over. Line n of
+// the file is entry n - 1. A line in any other form, or a word over 16 bits,
+// is a hard error at its line and column.
 std::vector<ObjectLine> ReadObject(std::string_view bytes);
 
 }  // namespace zolt

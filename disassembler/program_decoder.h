@@ -30,14 +30,15 @@ struct Piece {
 
 struct DecodedProgram {
   std::vector<Piece> pieces;
-  // One warning for each run of lines whose words no statement makes, at
-  // its first line.
+  // One warning for each line whose words no statement makes, at that line;
+  // one for all the lines after END or past the last address.
   std::vector<Diagnostic> warnings;
 };
 
-// The object file's lines in order, each read as a statement of its own or
-// as a block's data. A line whose word count is not its instruction's is a
-// hard error at that line.
+// The object file's lines in order, each read as a statement of its own, as
+// a block's data or as a comment, the way that leaves the fewest comments,
+// then the fewest failed runs, then the fewest lines in error: whenever a
+// source assembles to these words, the pieces make one.
 DecodedProgram DecodeProgram(const std::vector<ObjectLine>& lines);
 
 // A line as the object file holds it, without its line end: "&hB800\t&h1".

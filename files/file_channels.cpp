@@ -25,8 +25,14 @@ std::string Reason() {
   throw HardError(Message("cannot read %s: it is larger than 256 MiB", QuotePath(path)));
 }
 
-// The path with its symbolic links followed as text, so that a link to a
-// file that does not exist yet still names that file.
+// Whether two paths name one file: the same path, a link to it, a hard link.
+bool OneFile(const fs::path& a, const fs::path& b) {
+  std::error_code error;
+  return fs::equivalent(a, b, error) || Resolved(a) == Resolved(b);
+}
+
+}  // namespace
+
 fs::path Resolved(fs::path path) {
   std::error_code error;
   for (int hops = 0; hops < 40 && fs::is_symlink(path, error); ++hops) {
@@ -36,14 +42,6 @@ fs::path Resolved(fs::path path) {
   const fs::path canonical = fs::weakly_canonical(path, error);
   return error ? path.lexically_normal() : canonical;
 }
-
-// Whether two paths name one file: the same path, a link to it, a hard link.
-bool OneFile(const fs::path& a, const fs::path& b) {
-  std::error_code error;
-  return fs::equivalent(a, b, error) || Resolved(a) == Resolved(b);
-}
-
-}  // namespace
 
 std::filesystem::path PathFromUtf8(const std::string& path) {
   return std::filesystem::path(std::u8string(path.begin(), path.end()));

@@ -17,6 +17,10 @@ namespace zolt {
 std::filesystem::path PathFromUtf8(const std::string& path);
 std::string Utf8FromPath(const std::filesystem::path& path);
 
+// The path with its symbolic links followed as text, so that a link to a
+// file that does not exist yet still names that file.
+std::filesystem::path Resolved(std::filesystem::path path);
+
 // The channels of a run on disk. Output is buffered and written in large
 // pieces; whatever was written before a failure reaches the file.
 class FileChannels : public Channels {

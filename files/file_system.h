@@ -8,8 +8,22 @@
 namespace zolt {
 
 // Opens a file for reading, or creates or empties it for writing; never
-// waits for a pipe's other end. nullptr with errno set when it cannot.
+// waits for a pipe's other end to open. A file opened for writing blocks
+// while a pipe or terminal is full, so that every byte goes out. nullptr
+// with errno set when it cannot.
 std::FILE* OpenFile(const std::filesystem::path& path, bool forWriting);
+
+// Creates a new file of its own in the folder of path, to be put in path's
+// place once it is whole: the mode of the file at path when there is one.
+// nullptr with errno set when it cannot; temporary names what was created.
+std::FILE* CreateBeside(const std::filesystem::path& path, std::filesystem::path& temporary);
+
+// Writes what the file holds through to the disk; false with errno set.
+bool FlushToDisk(std::FILE* file);
+
+// Puts the file at from in the place of the file at to, in one step; 0, or
+// an errno value when it cannot.
+int PutInPlace(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // What an open file is: a regular file on a disk (with its size), or
 // something else: a device, a pipe or a socket.

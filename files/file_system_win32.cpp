@@ -1,8 +1,11 @@
 // The file operations on Windows.
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
+#include <atomic>
 #include <cerrno>
+#include <string>
 
 #include "file_system.h"
 
@@ -13,10 +16,75 @@ bool IsDiskFile(HANDLE handle) {
   return GetFileType(handle) == FILE_TYPE_DISK;
 }
 
+// The errno value nearest to the last Windows error.
+int LastErrno() {
+  switch (GetLastError()) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return EACCES;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_FILE_NOT_FOUND:
+      return ENOENT;
+    case ERROR_WRITE_PROTECT:
+      return EROFS;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return ENOSPC;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+      return EEXIST;
+    default:
+      return EIO;
+  }
+}
+
 }  // namespace
 
 std::FILE* OpenFile(const std::filesystem::path& path, bool forWriting) {
   return _wfopen(path.c_str(), forWriting ? L"wb" : L"rb");
+}
+
+std::FILE* CreateBeside(const std::filesystem::path& path, std::filesystem::path& temporary) {
+  static std::atomic<unsigned> made{0};
+  HANDLE handle = INVALID_HANDLE_VALUE;
+  for (int attempt = 0; handle == INVALID_HANDLE_VALUE && attempt < 100; ++attempt) {
+    std::wstring suffix(L".");
+    suffix.append(std::to_wstring(GetCurrentProcessId())).append(L"-");
+    suffix.append(std::to_wstring(made++)).append(L".tmp");
+    temporary = path;
+    temporary += suffix;
+    handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) {
+      errno = LastErrno();
+      return nullptr;
+    }
+  }
+  if (handle == INVALID_HANDLE_VALUE) {
+    errno = EEXIST;
+    return nullptr;
+  }
+  const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);
+  std::FILE* file = descriptor < 0 ? nullptr : _fdopen(descriptor, "wb");
+  if (file == nullptr) {
+    if (descriptor < 0) {
+      CloseHandle(handle);
+    } else {
+      _close(descriptor);
+    }
+    DeleteFileW(temporary.c_str());
+  }
+  return file;
+}
+
+bool FlushToDisk(std::FILE* file) {
+  return std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
+}
+
+int PutInPlace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  const DWORD flags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+  return MoveFileExW(from.c_str(), to.c_str(), flags) ? 0 : LastErrno();
 }
 
 FileKind KindOf(std::FILE* file) {
@@ -30,20 +98,7 @@ int CannotWrite(const std::filesystem::path& path) {
   const HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) {
-    switch (GetLastError()) {
-      case ERROR_ACCESS_DENIED:
-      case ERROR_SHARING_VIOLATION:
-      case ERROR_LOCK_VIOLATION:
-        return EACCES;
-      case ERROR_PATH_NOT_FOUND:
-        return ENOENT;
-      case ERROR_WRITE_PROTECT:
-        return EROFS;
-      default:
-        return EIO;
-    }
-  }
+  if (handle == INVALID_HANDLE_VALUE) return LastErrno();
   const bool created = GetLastError() != ERROR_ALREADY_EXISTS;
   CloseHandle(handle);
   if (created) DeleteFileW(path.c_str());

@@ -48,12 +48,22 @@ Analysis::Analysis(Compiler& compiler, const std::string& path, const TextLines&
   // up, so earlier offsets hold.
   std::string blanked;
   RunOutcome last = outcome_;
+  // A text longer than a run reads fails before a line is looked at; the
+  // runs past it take the lines a run reads, so they are navigated.
+  std::string_view read = text.Text();
+  if (!last.completed && text.Count() > Compiler::kMostLines) {
+    const std::string_view lastRead = text.Line(Compiler::kMostLines - 1);
+    read =
+        read.substr(0, static_cast<std::size_t>(lastRead.data() + lastRead.size() - read.data()));
+    EditorChannels channels(path, std::string(read));
+    last = Observe(compiler, channels, path, text.Count());
+  }
   while (!last.completed && blanked_.size() < kMostRunsPast) {
     const int line = last.failure.where.line - 1;
     if (std::find(blanked_.begin(), blanked_.end(), line) != blanked_.end()) break;
     if (text.Line(line).empty()) break;
     blanked_.push_back(line);
-    blanked = text.Text();
+    blanked = read;
     std::vector<int> lines = blanked_;
     std::sort(lines.rbegin(), lines.rend());
     for (const int each : lines) Blank(blanked, text, each);

@@ -99,10 +99,9 @@ Frame ReadFrame(std::istream& in) {
     if (!ReadLine(in, line)) return {Frame::Kind::End, {}};
   }
   if (!length) return {Frame::Kind::BadHeader, {}};
-  if (*length > kLargestBody) {
-    Skip(in, *length);
-    return {Frame::Kind::TooLarge, {}};
-  }
+  // Refused as soon as its header is read: waiting for gigabytes that may
+  // never come would leave the client without an answer.
+  if (*length > kLargestBody) return {Frame::Kind::TooLarge, {}};
   std::string body;
   try {
     while (body.size() < *length) {

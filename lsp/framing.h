@@ -19,7 +19,7 @@ struct Frame {
   enum class Kind : unsigned char {
     Message,    // body holds the message
     BadHeader,  // a header without a usable Content-Length; its body is lost
-    TooLarge,   // a body longer than kLargestBody, passed over unread
+    TooLarge,   // a body longer than kLargestBody, left unread: the stream is lost
     NoMemory,   // a body there was no memory to hold, passed over
     End,        // the stream ended (also inside a body)
   };
@@ -28,7 +28,8 @@ struct Frame {
 };
 
 // Bodies passed over are read to their end, so the next message is read
-// from its start: the stream stays in step whatever a message holds.
+// from its start: the stream stays in step whatever a message holds, but
+// for a body too large to take, which is not waited for.
 Frame ReadFrame(std::istream& in);
 void WriteFrame(std::ostream& out, std::string_view body);
 

@@ -20,11 +20,14 @@ const SymbolFact& Renamed(const Document& document, Place place) {
 std::string Refused(const Document& document, const SymbolFact& symbol, std::string_view name) {
   std::string upper;
   UpperCase(name, upper);
-  const bool oneWord = !name.empty() && FindBlank(name) == name.size();
-  if (!oneWord || name.front() == ';' || name.find(':') != std::string_view::npos ||
-      LooksLikeLiteral(upper)) {
+  // A blank or a line end would split it; a look-alike blank would hide
+  // where it ends; ':' and ';' would read as a label or a comment.
+  const bool oneWord = !name.empty() && name.find_first_of(" \t\r\n:;") == std::string::npos &&
+                       !FindOtherBlank(name);
+  if (!oneWord || LooksLikeLiteral(upper)) {
     return Render(
-        Message("%s cannot name a symbol: a name is one word, without ':' or ';', and no number",
+        Message("%s cannot name a symbol: a name is one word, with no blank, line end, "
+                "':' or ';' in it, and is not a number",
                 Quote(name)));
   }
   if (FindInstruction(upper) != nullptr || upper == "EQU") {

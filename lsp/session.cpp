@@ -25,6 +25,8 @@ constexpr int kServerNotInitialized = -32002;
 constexpr int kRequestFailed = -32803;
 
 constexpr int kIncrementalSync = 2;
+// The exit status when the stream cannot be followed any more.
+constexpr int kStreamLost = 1;
 
 // What answers a request about a document the server cannot answer for.
 const Json kNull;
@@ -287,6 +289,7 @@ Json Session::CodeActionsIn(const Json& params) {
 // Over the open documents.
 Json Session::WorkspaceSymbolsOf(const Json& params) {
   const std::string query = params.at("query").get<std::string>();
+  Settle();
   Json symbols = Json::array();
   for (const auto& [uri, document] : documents_) WorkspaceSymbols(document, query, symbols);
   return symbols;
@@ -294,7 +297,7 @@ Json Session::WorkspaceSymbolsOf(const Json& params) {
 
 void Session::Opened(const Json& params) {
   const Json& item = params.at("textDocument");
-  Assemble(item, item.at("text").get<std::string>());
+  Hold(item, item.at("text").get<std::string>());
 }
 
 // A change replaces ranges of the text the server holds (incremental
@@ -303,33 +306,56 @@ void Session::Changed(const Json& params) {
   const Json& changes = params.at("contentChanges");
   if (changes.empty()) return;
   const Json& item = params.at("textDocument");
-  const auto found = documents_.find(item.at("uri").get<std::string>());
-  if (found != documents_.end()) {
-    return Assemble(item, lsp::Changed(found->second.text, changes, encoding_));
+  const std::string& uri = item.at("uri").get_ref<const std::string&>();
+  if (const auto waiting = waiting_.find(uri); waiting != waiting_.end()) {
+    return Hold(item, lsp::Changed(TextLines(waiting->second.text), changes, encoding_));
+  }
+  if (const auto found = documents_.find(uri); found != documents_.end()) {
+    return Hold(item, lsp::Changed(found->second.text, changes, encoding_));
   }
   // A document whose text is not held takes only a whole text.
   if (changes.back().contains("range")) {
     throw InvalidParams(Tr("a change of a range of a document whose text is not known"));
   }
-  Assemble(item, changes.back().at("text").get<std::string>());
+  Hold(item, changes.back().at("text").get<std::string>());
 }
 
 void Session::Closed(const Json& params) {
   const std::string uri = params.at("textDocument").at("uri").get<std::string>();
+  waiting_.erase(uri);
   documents_.erase(uri);
   Publish(uri, Json::array(), nullptr);
 }
 
-void Session::Assemble(const Json& item, std::string text) {
-  const std::string uri = item.at("uri").get<std::string>();
+void Session::Hold(const Json& item, std::string text) {
+  waiting_.insert_or_assign(item.at("uri").get<std::string>(),
+                            Waiting{std::move(text), Member(item, "version")});
+}
+
+void Session::Settle() {
+  while (!waiting_.empty()) Settle(std::string(waiting_.begin()->first));
+}
+
+void Session::Settle(const std::string& uri) {
+  const auto found = waiting_.find(uri);
+  if (found == waiting_.end()) return;
+  Waiting waiting = std::move(found->second);
+  waiting_.erase(found);
   // The last text's run goes first, so two are never held at once.
   documents_.erase(uri);
-  const Document& document =
-      documents_.try_emplace(uri, uri, std::move(text), encoding_, compiler_).first->second;
-  Publish(uri, Diagnostics(document), Member(item, "version"));
+  try {
+    const Document& document =
+        documents_.try_emplace(uri, uri, std::move(waiting.text), encoding_, compiler_)
+            .first->second;
+    Publish(uri, Diagnostics(document), waiting.version);
+  } catch (const std::bad_alloc&) {
+    Forget(uri, waiting.version);
+    Log(NoMemory());
+  }
 }
 
 void Session::Forget(const std::string& uri, const Json& version) {
+  waiting_.erase(uri);
   documents_.erase(uri);
   Publish(uri, Json::array(), version);
 }
@@ -340,8 +366,10 @@ void Session::Publish(const std::string& uri, Json diagnostics, const Json& vers
   Send({{"jsonrpc", "2.0"}, {"method", "textDocument/publishDiagnostics"}, {"params", params}});
 }
 
-const Document* Session::Find(const Json& params) const {
-  const auto found = documents_.find(params.at("textDocument").at("uri").get<std::string>());
+const Document* Session::Find(const Json& params) {
+  const std::string& uri = params.at("textDocument").at("uri").get_ref<const std::string&>();
+  Settle(uri);
+  const auto found = documents_.find(uri);
   return found == documents_.end() ? nullptr : &found->second;
 }
 
@@ -376,9 +404,16 @@ int Serve(std::istream& in, std::ostream& out) {
           break;
         case Frame::Kind::End:
           return session.ExitStatus();
+        case Frame::Kind::TooLarge:
+          // Its body is not read, so the next message cannot be found.
+          session.Reject(frame.kind);
+          return kStreamLost;
         default:
           session.Reject(frame.kind);
       }
+      // Every message already waiting is taken before a text is analysed,
+      // so a burst of changes is analysed once, as it stands at its end.
+      if (in.rdbuf()->in_avail() <= 0) session.Settle();
     } catch (const std::bad_alloc&) {
       session.ReportNoMemory();
     }

@@ -31,6 +31,10 @@ class Session {
   // needs none.
   void ReportNoMemory();
 
+  // Analyses every document whose newest text has not been, and publishes
+  // its diagnostics: once no message is waiting.
+  void Settle();
+
   bool Exited() const { return exited_; }
   // 0 when the client asked for shutdown before exit, as the protocol has it.
   int ExitStatus() const { return shutDown_ ? 0 : 1; }
@@ -61,12 +65,17 @@ class Session {
   void Closed(const Json& params);
   void Ignore(const std::string& method, const Json& params, const std::string& why);
 
-  // Runs a document's new text and publishes its diagnostics.
-  void Assemble(const Json& item, std::string text);
+  // Keeps a document's new text until it is needed: by a request, or once
+  // no message is waiting.
+  void Hold(const Json& item, std::string text);
+  // Runs the document's text held since its last run, if any, and publishes
+  // its diagnostics.
+  void Settle(const std::string& uri);
   // Holds a document as unknown, without a text the server could take.
   void Forget(const std::string& uri, const Json& version);
   void Publish(const std::string& uri, Json diagnostics, const Json& version);
-  const Document* Find(const Json& params) const;
+  // The document a request names, run on its newest text.
+  const Document* Find(const Json& params);
 
   void Send(const Json& message);
   void Reply(const Json& id, const Json& result);
@@ -79,6 +88,13 @@ class Session {
   // The open documents whose latest text the server holds; one whose text it
   // could not take is not among them, just as a closed one.
   std::unordered_map<std::string, Document> documents_;
+  // The newest text of each document changed since its last run, and the
+  // version the editor gave it.
+  struct Waiting {
+    std::string text;
+    Json version;
+  };
+  std::unordered_map<std::string, Waiting> waiting_;
   PositionEncoding encoding_ = PositionEncoding::Utf16;
   bool initialized_ = false;
   bool shutDown_ = false;

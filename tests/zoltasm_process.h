@@ -53,9 +53,10 @@ struct ProcessOptions {
 #endif
   int seconds = 60;
 #ifndef _WIN32
-  // Where standard output goes: a file the test reads back, or somewhere
-  // every write to it fails (a pipe nobody reads, a full disk, nowhere).
-  enum class Output { Captured, ClosedPipe, Full, Closed };
+  // Where standard output goes: a file the test reads back, a pipe the test
+  // starts reading only after a second, or somewhere every write to it
+  // fails (a pipe nobody reads, a full disk, nowhere).
+  enum class Output { Captured, SlowPipe, ClosedPipe, Full, Closed };
   Output output = Output::Captured;
   // The largest file the process may write, in bytes; 0 for no limit.
   std::size_t fileSize = 0;

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -87,6 +88,10 @@ ProcessResult RunZoltasm(const std::vector<std::string>& arguments, const Proces
     if (pipe(closedPipe) != 0) throw std::runtime_error("cannot make a pipe");
     close(closedPipe[0]);
   }
+  int slowPipe[2] = {-1, -1};
+  if (options.output == ProcessOptions::Output::SlowPipe && pipe(slowPipe) != 0) {
+    throw std::runtime_error("cannot make a pipe");
+  }
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("cannot start zoltasm");
   if (child == 0) {
@@ -94,6 +99,11 @@ ProcessResult RunZoltasm(const std::vector<std::string>& arguments, const Proces
     switch (options.output) {
       case ProcessOptions::Output::Captured:
         Redirect(STDOUT_FILENO, outPath);
+        break;
+      case ProcessOptions::Output::SlowPipe:
+        close(slowPipe[0]);
+        if (dup2(slowPipe[1], STDOUT_FILENO) < 0) Fail("dup2");
+        close(slowPipe[1]);
         break;
       case ProcessOptions::Output::ClosedPipe:
         if (dup2(closedPipe[1], STDOUT_FILENO) < 0) Fail("dup2");
@@ -128,6 +138,15 @@ ProcessResult RunZoltasm(const std::vector<std::string>& arguments, const Proces
   }
   if (closedPipe[1] >= 0) close(closedPipe[1]);
   ProcessResult result;
+  if (slowPipe[0] >= 0) {
+    close(slowPipe[1]);
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    std::array<char, 4096> buffer{};
+    for (ssize_t got; (got = read(slowPipe[0], buffer.data(), buffer.size())) > 0;) {
+      result.out.append(buffer.data(), static_cast<std::size_t>(got));
+    }
+    close(slowPipe[0]);
+  }
   const int status = WaitFor(child, options.seconds, result.hung);
   if (WIFEXITED(status)) result.exitStatus = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);

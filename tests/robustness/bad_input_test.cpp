@@ -190,6 +190,8 @@ const ProcessOptions kUnprivileged{.account = Account::Unprivileged};
 
 const Entry kObject{Entry::File, "prog.obj", "&hE000\r\n&hB800\t&h0\r\n"};
 const std::string kObjectPath = "{dir}/prog.obj";
+// Its source is about 260 KB: more than a pipe holds or a small disk takes.
+const Entry kBigObject{Entry::File, "prog.obj", Repeat("&hE000\r\n", 20000)};
 
 Outcome NotDisassembled(const std::string& where, const std::string& cause) {
   return {kFailed, "",
@@ -449,12 +451,33 @@ std::vector<Row> Rows() {
        {"prog.obj", "locked"},
        {"--disassemble", kObjectPath, "-o", "{dir}/locked/back.ZOL"},
        kUnprivileged},
+      // A failed write leaves no fragment, and an earlier file as it was.
       {"DisassemblyOverTheFileSizeLimit",
-       {{Entry::File, "prog.obj", Repeat("&hE000\r\n", 20000)}},
+       {kBigObject},
+       NotDisassembled("", "cannot write '{dir}/back.ZOL': File too large"),
+       {"prog.obj"},
+       {"--disassemble", kObjectPath, "-o", "{dir}/back.ZOL"},
+       {.fileSize = 100 << 10}},
+      {"DisassemblyOverTheFileSizeLimitOntoAnEarlierFile",
+       {kBigObject, {Entry::File, "back.ZOL", "an earlier source\r\n"}},
        NotDisassembled("", "cannot write '{dir}/back.ZOL': File too large"),
        {"prog.obj", "back.ZOL"},
        {"--disassemble", kObjectPath, "-o", "{dir}/back.ZOL"},
        {.fileSize = 100 << 10}},
+      {"DisassemblyOnAFullDiskOntoAnEarlierFile",
+       {kBigObject,
+        {Entry::SmallDisk, "disk", "", 64 << 10},
+        {Entry::File, "disk/back.ZOL", "an earlier source\r\n"}},
+       NotDisassembled("", "cannot write '{dir}/disk/back.ZOL': No space left on device"),
+       {"prog.obj", "disk", "disk/back.ZOL"},
+       {"--disassemble", kObjectPath, "-o", "{dir}/disk/back.ZOL"}},
+      // A pipe is waited for, however slowly it is read.
+      {"DisassemblyIntoAPipeReadSlowly",
+       {kBigObject},
+       {kClean, Repeat("        NOP\r\n", 20000), ""},
+       {"prog.obj"},
+       {"--disassemble", kObjectPath, "-o", "/dev/stdout"},
+       {.output = ProcessOptions::Output::SlowPipe}},
       {"DisassemblyReadByNobody",
        {kObject},
        NotDisassembled("", "cannot write to standard output: Broken pipe"),

@@ -86,6 +86,26 @@ const deepArrays = nested('[', '1', ']', 300000);
 const message = (fields) => frame(`{"jsonrpc":"2.0",${fields}}`);
 const versioned = (version) => JSON.stringify({ uri, version });
 const deepUri = 'file:///work/deep.ZOL';
+// One line more than a run reads, the last line read jumping to the first.
+const tooLong = 'file:///work/too-long.ZOL';
+const tooLongText = `LOOP:\r\n${'NOP\r\n'.repeat(32765)}GOTO LOOP\r\nNOP`;
+// The longest program a run reads, and 200 changes of its first line sent in
+// one write, each text without a line in error but the last, then a hover.
+const longest = 'file:///work/longest.ZOL';
+const longestText = '        NOP\r\n'.repeat(32767);
+const burst = [
+  ...Array.from({ length: 200 }, (_, i) =>
+    message(
+      `"method":"textDocument/didChange","params":{"textDocument":{"uri":"${longest}",` +
+        `"version":${i + 2}},"contentChanges":[{"range":{"start":{"line":0,"character":0},` +
+        `"end":{"line":0,"character":11}},"text":"DL ${i === 199 ? 300 : i + 1}"}]}`,
+    ),
+  ),
+  message(
+    `"id":"after the burst","method":"textDocument/hover",` +
+      `"params":{"textDocument":{"uri":"${longest}"},"position":{"line":0,"character":1}}`,
+  ),
+].join('');
 // A text as JSON escapes it, lines 0 to 8.
 const surrogates = [
   'A\\ud800:', // a lone high surrogate
@@ -98,7 +118,6 @@ const surrogates = [
   '\\\\ud800', // not a statement
   'END ; \\ud83d\\ude00\\udbff', // a pair, then one at the very end
 ].join('\\r\\n');
-const largest = 64 << 20;
 
 module.exports = [
   {
@@ -448,6 +467,11 @@ module.exports = [
     ['&H10', "'&H10' cannot name a symbol"],
     ['A B', "'A B' cannot name a symbol"],
     ['A:', "'A:' cannot name a symbol"],
+    ['A;B', "'A;B' cannot name a symbol: a name is one word, with no blank, line end, ':' or ';'"],
+    ['A\rB', "'A\\x0DB' cannot name a symbol"],
+    ['A\nB', "'A\\x0AB' cannot name a symbol"],
+    ['A\tB', "'A\\x09B' cannot name a symbol"],
+    ['A\u3000B', "'A\u3000B' cannot name a symbol"],
   ].map(([newName, message]) => ({
     what: `no rename to ${newName}`,
     request: lsp.RenameRequest.type,
@@ -774,15 +798,6 @@ module.exports = [
     publishes: { uri: 'file:///work/bytes.ZOL', diagnostics: [] },
   },
   {
-    what: 'a message over 64 MiB is refused unread',
-    raw: Buffer.concat([
-      Buffer.from(`Content-Length: ${largest + 1}\r\n\r\n`),
-      Buffer.alloc(largest + 1, ' '),
-    ]),
-    id: null,
-    error: { code: lsp.ErrorCodes.InvalidRequest },
-  },
-  {
     what: 'the message after it is answered',
     request: lsp.HoverRequest.type,
     params: at(4, 1),
@@ -948,6 +963,42 @@ module.exports = [
     params: at(6, 6),
     result: { ...markdown('**A\ufffd**: label at word address 0'), range: range(6, 5, 7) },
   },
+  {
+    what: 'a document of 32,768 lines: the run fails, ...',
+    notify: lsp.DidOpenTextDocumentNotification.type,
+    params: { textDocument: { uri: tooLong, languageId: 'zolt', version: 1, text: tooLongText } },
+    publishes: { uri: tooLong, diagnostics: [{ message: 'more than 32767 lines' }] },
+  },
+  {
+    what: '... and the lines it reads are navigated',
+    request: lsp.DefinitionRequest.type,
+    params: { textDocument: { uri: tooLong }, position: { line: 32766, character: 6 } },
+    result: { uri: tooLong, range: range(0, 0, 4) },
+  },
+  {
+    what: 'hover on the last line read',
+    request: lsp.HoverRequest.type,
+    params: { textDocument: { uri: tooLong }, position: { line: 32766, character: 1 } },
+    result: markdown('**address** 32765 · **code** `B800 0`'),
+  },
+  {
+    what: 'open the longest program',
+    notify: lsp.DidOpenTextDocumentNotification.type,
+    params: { textDocument: { uri: longest, languageId: 'zolt', version: 1, text: longestText } },
+    publishes: { uri: longest, version: 1, diagnostics: [] },
+  },
+  {
+    what: '200 changes sent at once, then a hover: one run, of the last text, answers it',
+    raw: burst,
+    request: lsp.HoverRequest.type,
+    id: 'after the burst',
+    result: markdown('`90FF`'),
+    publishes: {
+      uri: longest,
+      version: 201,
+      diagnostics: [{ range: { start: { line: 0, character: 3 } } }],
+    },
+  },
   { what: 'shutdown', request: lsp.ShutdownRequest.type, params: undefined, result: null },
   {
     what: 'a request after shutdown',
@@ -1010,4 +1061,13 @@ module.exports = [
   },
   { what: 'shutdown again', request: lsp.ShutdownRequest.type, params: undefined, result: null },
   { what: 'exit again', notify: lsp.ExitNotification.type, params: undefined, exits: 0 },
+  // A body too large is not waited for, so the next message cannot be found.
+  { what: 'a third server, for a length over 64 MiB', restart: true },
+  {
+    what: 'a length over 64 MiB is refused as its header is read, and the server closes',
+    raw: Buffer.from(`Content-Length: ${2n ** 64n - 1n}\r\n\r\n`),
+    id: null,
+    error: { code: lsp.ErrorCodes.InvalidRequest },
+    exits: 1,
+  },
 ];
