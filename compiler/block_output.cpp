@@ -1,6 +1,7 @@
 // BOUT: a count and that many data lines, each one more word of the program.
 #include "checked16.h"
 #include "compiler.h"
+#include "full_width.h"
 #include "hard_error.h"
 #include "numbers.h"
 #include "quote.h"
@@ -16,10 +17,12 @@ namespace {
 // large to convert, at its line, after the lines before it.
 std::int32_t DataLines(std::string_view count, const Written& written) {
   if (!LooksLikeLiteral(count)) {
-    throw HardError(
+    HardError error(
         Message("the BOUT count %s is not a number; write the count as a number, "
                 "not a symbol",
                 Quote(written.word)));
+    ExplainFullWidthIn(written.word, error);
+    throw error;
   }
   RequireNumber(count, written);
   return count[0] == '-' ? 0 : ToInteger(count, written);

@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "checked16.h"
+#include "full_width.h"
 #include "hard_error.h"
 #include "listing_format.h"
 #include "numbers.h"
@@ -187,8 +188,10 @@ void Compiler::DefineEquSymbol() {
   const std::string_view value = CommWord(LineText);
   Word2 = value;
   if (!StartsLikeNumber(value)) {
-    throw HardError(Message("the EQU value %s is not a number; EQU takes a number, not a symbol",
+    HardError error(Message("the EQU value %s is not a number; EQU takes a number, not a symbol",
                             Quote(Original(value))));
+    ExplainFullWidthIn(Original(value), error);
+    throw error;
   }
   const float number = ToSingle(value, {Original(value)});
   focus_ = name;
@@ -280,9 +283,18 @@ void Compiler::OfferFix(const HardError& error) const {
   Observer->FailureFixOffered(fix);
 }
 
+void Compiler::NoteFullWidth(std::string_view upperWord) {
+  std::optional<FullWidthHint> hint = ExplainFullWidth(Original(upperWord));
+  if (!hint) return;
+  Correct(upperWord, std::move(hint->corrected));
+  notes_.push_back(
+      {Severity::Note, LocationIn(lineIndex_, upperWord), std::move(hint->message), {}});
+}
+
 void Compiler::SoftError(Message cause) {
   ErrorFlag = 1;
-  Diagnostics.push_back({Severity::Error, Here(), std::move(cause), {}});
+  Diagnostics.push_back({Severity::Error, Here(), std::move(cause), std::move(notes_)});
+  notes_.clear();
   if (fix_ && Observer != nullptr) offered_.push_back({Diagnostics.size() - 1, std::move(*fix_)});
   fix_.reset();
 }
@@ -309,13 +321,18 @@ void Compiler::PutInLineOrder() {
 }
 
 void Compiler::Warn(Message cause, std::vector<Diagnostic> notes) {
+  notes.insert(notes.end(), notes_.begin(), notes_.end());
+  notes_.clear();
   Diagnostics.push_back({Severity::Warning, Here(), std::move(cause), std::move(notes)});
+  if (fix_ && Observer != nullptr) offered_.push_back({Diagnostics.size() - 1, std::move(*fix_)});
+  fix_.reset();
 }
 
 void Compiler::WarnIgnored(std::string_view rest, const char* ignored, std::string_view subject) {
   const std::size_t at = FindNonBlank(rest);
   if (at == rest.size() || rest[at] == ';') return;
   focus_ = rest.substr(at, FindBlank(rest, at) - at);
+  NoteFullWidth(focus_);
   Warn(Message(ignored, Quote(Original(focus_)), subject));
 }
 

@@ -143,6 +143,9 @@ class Compiler {
   // Hands the correction a failure spells out to the observer, placed on
   // the failing line.
   void OfferFix(const HardError& error) const;
+  // Says what a full-width character in the word (upper-cased source) stands
+  // for, as a note and a correction for the next soft error or warning.
+  void NoteFullWidth(std::string_view upperWord);
   void SoftError(Message cause);
   void PutInLineOrder();
   void Warn(Message cause, std::vector<Diagnostic> notes = {});
@@ -194,8 +197,10 @@ class Compiler {
   // The value text of the last symbol operand, which CommWord1 returns.
   std::string valueText_;
   bool operandIsSymbol_ = false;
-  // What the next soft error is to carry as its correction.
+  // What the next soft error or warning is to carry as its correction, and
+  // as notes beside its own.
   std::optional<Fix> fix_;
+  std::vector<Diagnostic> notes_;
   // The corrections offered to the observer, by the index of their
   // diagnostic, until the diagnostics are in line order.
   std::vector<std::pair<std::size_t, Fix>> offered_;

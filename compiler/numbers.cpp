@@ -9,6 +9,7 @@
 
 #include "channels.h"
 #include "float_chars.h"
+#include "full_width.h"
 #include "hard_error.h"
 #include "quote.h"
 #include "text.h"
@@ -73,6 +74,11 @@ HardError NotANumberError(std::string_view text, const Written& written) {
     return HardError(Message(
         "%s is not a number; the blank U+%s stands in it, and only spaces and tabs separate words",
         quoted, HexDigits(blank->code, 4)));
+  }
+  if (written.symbol == nullptr && ExplainFullWidth(written.word)) {
+    HardError error(Message("%s is not a number", quoted));
+    ExplainFullWidthIn(written.word, error);
+    return error;
   }
   if (text.find(';') != std::string_view::npos) {
     return HardError(

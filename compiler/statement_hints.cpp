@@ -1,6 +1,7 @@
 // Why a line is no statement, with how to put it right when the line shows
 // the mistake: the slips beginners make most.
 #include "compiler.h"
+#include "full_width.h"
 #include "quote.h"
 #include "text.h"
 
@@ -50,6 +51,10 @@ Message Compiler::NotAStatement() {
         "%s is not a statement; the blank U+%s stands in it, and only spaces and tabs "
         "separate words",
         quoted, HexDigits(blank->code, 4));
+  }
+  if (ExplainFullWidth(Original(first))) {
+    NoteFullWidth(first);
+    return Message("%s is not a statement", quoted);
   }
   if (second == ":") {
     Correct({first.data(), static_cast<std::size_t>(second.data() + 1 - first.data())},

@@ -46,6 +46,7 @@ std::string_view Compiler::CommWord1(std::string_view& text) {
                   "&H%s",
                   quoted, Original(word.substr(1))));
     } else {
+      NoteFullWidth(word);
       SoftError(Message("%s is not a defined symbol; 0 used", quoted));
     }
     return "0";
