@@ -13,6 +13,7 @@
 #include "file_channels.h"
 #include "hard_error.h"
 #include "quote.h"
+#include "system_reason.h"
 #include "whole_file.h"
 
 namespace {
@@ -27,7 +28,7 @@ void WriteSource(const DisassembleCommand& command, const std::string& source) {
     errno = 0;
     if (!(std::cout << source << std::flush)) {
       throw zolt::HardError(zolt::Message("cannot write to standard output: %s",
-                                          std::strerror(errno != 0 ? errno : EIO)));
+                                          zolt::SystemReason(errno != 0 ? errno : EIO)));
     }
     return;
   }

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,8 @@
 #include "quote.h"
 #include "run.h"
 #include "session.h"
+#include "source_charset.h"
+#include "system_reason.h"
 #include "zoltasm.h"
 
 namespace {
@@ -30,7 +33,7 @@ constexpr int kFailed = 2;
 
 const char* Usage() {
   return zolt::Tr(
-      "usage: zoltasm [-w] [--quiet] [--] SOURCE...\n"
+      "usage: zoltasm [--input-charset=NAME] [-w] [--quiet] [--] SOURCE...\n"
       "       zoltasm --disassemble [--addresses] [-o FILE] [-w] [--quiet] OBJECT\n"
       "       zoltasm --lsp\n"
       "       zoltasm --help | --version\n"
@@ -38,6 +41,9 @@ const char* Usage() {
       "Assembles each ZOLT source and writes its listing (.lst) and object file\n"
       "(.obj) beside it, replacing the last three characters of the path.\n"
       "\n"
+      "  --input-charset=NAME\n"
+      "                 quote a source that is not UTF-8 in the character set NAME\n"
+      "                 (GBK, GB18030, BIG5...), not in the system's own\n"
       "  -w             do not report warnings\n"
       "  --quiet        do not report the lines in error or warnings, only failures\n"
       "  --disassemble  write a source that assembles to the object file OBJECT\n"
@@ -60,6 +66,7 @@ struct Options {
   bool disassemble = false;
   bool addresses = false;
   std::optional<std::string> output;
+  std::optional<std::string> inputCharset;
 };
 
 // Why standard output first failed to take a status line (an errno value),
@@ -139,6 +146,8 @@ int RunZoltasm(const std::vector<std::string>& arguments) {
         return ArgumentError(zolt::Message("-o needs the name of the file to write"));
       }
       options.output = arguments[at];
+    } else if (argument.starts_with("--input-charset=")) {
+      options.inputCharset = argument.substr(std::string_view("--input-charset=").size());
     } else if (argument == "--lsp") {
       return ArgumentError(zolt::Message("--lsp takes no other argument"));
     } else {
@@ -158,8 +167,19 @@ int RunZoltasm(const std::vector<std::string>& arguments) {
   }
   if (sources.empty()) return ArgumentError(zolt::Message("no source is named"));
 
+  // A source that is not UTF-8 is quoted in the character set named, else
+  // in the system's legacy one.
+  const std::unique_ptr<zolt::SourceDecoder> decoder =
+      options.inputCharset
+          ? zolt::DecoderNamed(*options.inputCharset)
+          : zolt::LegacyDecoder(zolt::CurrentLanguage() == zolt::Language::Chinese);
+  if (options.inputCharset && decoder == nullptr) {
+    return ArgumentError(zolt::Message("unknown character set %s in --input-charset",
+                                       zolt::Quote(*options.inputCharset)));
+  }
   // One compile context for all runs, as the window keeps one for its life.
   zolt::Compiler compiler;
+  compiler.Decoder = decoder.get();
   int status = kClean;
   for (const std::string& source : sources) {
     status = std::max(status, Assemble(compiler, source, options));
@@ -169,7 +189,7 @@ int RunZoltasm(const std::vector<std::string>& arguments) {
   if (outputError != 0) {
     std::cerr << "zoltasm: " << zolt::Tr("error: ")
               << zolt::Render(zolt::Message("cannot write to standard output: %s",
-                                            std::strerror(outputError)))
+                                            zolt::SystemReason(outputError)))
               << '\n';
     status = kFailed;
   }

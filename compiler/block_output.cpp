@@ -20,8 +20,8 @@ std::int32_t DataLines(std::string_view count, const Written& written) {
     HardError error(
         Message("the BOUT count %s is not a number; write the count as a number, "
                 "not a symbol",
-                Quote(written.word)));
-    ExplainFullWidthIn(written.word, error);
+                Quote(written.Readable())));
+    ExplainFullWidthIn(written, error);
     throw error;
   }
   RequireNumber(count, written);
@@ -36,7 +36,7 @@ int Compiler::BlockPass1() {
     return Message("BOUT has no count; write the number of data lines after it, from 1 to 255");
   });
   Word2 = CommWord(LineText);
-  const std::int32_t length = DataLines(focus_, {Original(focus_)});
+  const std::int32_t length = DataLines(focus_, WrittenAs(focus_));
   Advance(1);
   if (length == 0) return 0;
   Address = Add16(Address, length, N_("the program runs past address 32766"));
@@ -98,7 +98,7 @@ bool Compiler::WarnIfNotData(std::string_view dataWord, int dataLine, int bout, 
   const bool comment = dataWord.starts_with(';');
   if (!comment && FindInstruction(dataWord) == nullptr && dataWord.back() != ':') return false;
   focus_ = dataWord;
-  const std::string quoted = Quote(Original(dataWord));
+  const std::string quoted = Quote(Readable(dataWord));
   const std::string line = std::to_string(dataLine);
   Warn(comment
            ? Message("%s is read as data line %s of the BOUT block, not as a comment", quoted, line)

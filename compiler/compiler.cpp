@@ -54,6 +54,7 @@ void Compiler::ReadSource(Channels& channels) {
   sourceLines_.clear();
   source_ = channels.ReadAll(FileName);
   UpperCase(source_, upperSource_);
+  legacy_ = Decoder != nullptr && !IsUtf8(source_);
   // Room for the lines at once, so that the table is never moved as it
   // fills: every LF ends a line (alone or after a CR), so a source whose
   // lines end in LF or CR LF takes one entry per LF and one for a last line
@@ -163,7 +164,7 @@ void Compiler::DefineLabel(bool firstPass) {
 
 void Compiler::WarnDefinedAgain(std::string_view name, int firstLine) {
   focus_ = name;
-  const std::string quoted = Quote(Original(name));
+  const std::string quoted = Quote(Readable(name));
   Warn(Message("%s is defined again; the first definition stands", quoted),
        {{Severity::Note,
          FirstWordOf(firstLine - 1),
@@ -183,17 +184,17 @@ void Compiler::DefineEquSymbol() {
   LineText.remove_prefix(Word2.size());
   RequireWord([&] {
     return Message("EQU has no value; write a number after it, as in %s",
-                   Quote(std::string(Original(name)) + " EQU 5"));
+                   Quote(Readable(name) + " EQU 5"));
   });
   const std::string_view value = CommWord(LineText);
   Word2 = value;
   if (!StartsLikeNumber(value)) {
     HardError error(Message("the EQU value %s is not a number; EQU takes a number, not a symbol",
-                            Quote(Original(value))));
-    ExplainFullWidthIn(Original(value), error);
+                            Quote(Readable(value))));
+    ExplainFullWidthIn(WrittenAs(value), error);
     throw error;
   }
-  const float number = ToSingle(value, {Original(value)});
+  const float number = ToSingle(value, WrittenAs(value));
   focus_ = name;
   const std::optional<int> earlier = Symbols.Define(Word1, number, lineIndex_ + 1);
   if (earlier) WarnDefinedAgain(name, *earlier);
@@ -250,7 +251,7 @@ void Compiler::WarnAfterLabel() {
   Warn(
       Message("the statement %s after the label is ignored; a label line holds nothing else, "
               "so put the statement on a line of its own",
-              Quote(Original(word))));
+              Quote(Readable(word))));
 }
 
 void Compiler::ListUnrecognised(Channels& channels) {
@@ -284,9 +285,10 @@ void Compiler::OfferFix(const HardError& error) const {
 }
 
 void Compiler::NoteFullWidth(std::string_view upperWord) {
-  std::optional<FullWidthHint> hint = ExplainFullWidth(Original(upperWord));
+  std::optional<FullWidthHint> hint = ExplainFullWidth(Readable(upperWord));
   if (!hint) return;
-  Correct(upperWord, std::move(hint->corrected));
+  // A correction is made of UTF-8: it fits only a source that is UTF-8.
+  if (!legacy_) Correct(upperWord, std::move(hint->corrected));
   notes_.push_back(
       {Severity::Note, LocationIn(lineIndex_, upperWord), std::move(hint->message), {}});
 }
@@ -333,7 +335,7 @@ void Compiler::WarnIgnored(std::string_view rest, const char* ignored, std::stri
   if (at == rest.size() || rest[at] == ';') return;
   focus_ = rest.substr(at, FindBlank(rest, at) - at);
   NoteFullWidth(focus_);
-  Warn(Message(ignored, Quote(Original(focus_)), subject));
+  Warn(Message(ignored, Quote(Readable(focus_)), subject));
 }
 
 std::string_view Compiler::FirstWord() const {
@@ -365,7 +367,7 @@ Location Compiler::LocationIn(int index, std::string_view word) const {
   if (!Within(word, line) || word.empty()) return where;
   where.start = static_cast<std::uint32_t>(word.data() - line.data());
   where.length = static_cast<std::uint32_t>(word.size());
-  const std::string_view before = LineIn(source_, index).substr(0, where.start);
+  const std::string before = Readable(line.substr(0, where.start));
   for (std::size_t at = 0; at < before.size(); at += CharacterLength(before, at)) ++where.column;
   return where;
 }

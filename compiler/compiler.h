@@ -15,6 +15,7 @@
 #include "message.h"
 #include "numbers.h"
 #include "run_observer.h"
+#include "source_decoder.h"
 #include "symbol_table.h"
 #include "text.h"
 
@@ -78,6 +79,10 @@ class Compiler {
   // language server); none by default.
   RunObserver* Observer = nullptr;
 
+  // Decodes a source that is not UTF-8 for what messages quote of it; none
+  // by default, and then such bytes are shown escaped.
+  const SourceDecoder* Decoder = nullptr;
+
   // The encoding step of one instruction line: Word1 and LineText hold the
   // prepared line, ListAddress its address.
   void Encode(const Instruction& instruction);
@@ -124,7 +129,19 @@ class Compiler {
              float unit = 1);
   // The last operand as the user wrote it, or the symbol it named.
   Written OperandWritten() const {
-    return {Original(operandWord_), operandIsSymbol_ ? &operandSymbol_ : nullptr};
+    Written written = WrittenAs(operandWord_);
+    if (operandIsSymbol_) written.symbol = &operandSymbol_;
+    return written;
+  }
+  // A word of the upper-cased source as written, decoded for messages when
+  // the source is in a legacy code page.
+  Written WrittenAs(std::string_view upper) const {
+    return {Original(upper), nullptr, legacy_ ? Decoder->ToUtf8(Original(upper)) : std::string()};
+  }
+  // A view of the upper-cased source as messages quote it: as written, in
+  // UTF-8.
+  std::string Readable(std::string_view upper) const {
+    return legacy_ ? Decoder->ToUtf8(Original(upper)) : std::string(Original(upper));
   }
   // A view of the upper-cased source shown as the source has it (the same
   // bytes in the user's own letter case); other text as it is.
@@ -185,6 +202,8 @@ class Compiler {
   // and where its lines lie; the lines are never copied.
   std::string source_;
   std::string upperSource_;
+  // Whether the source read is not UTF-8 and Decoder reads it.
+  bool legacy_ = false;
   std::vector<LineSpan> sourceLines_;
   // The source line being worked on (0-based), for diagnostics and hard
   // errors; -1 outside the passes.

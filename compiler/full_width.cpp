@@ -100,11 +100,13 @@ std::optional<FullWidthHint> ExplainFullWidth(std::string_view word) {
   return FullWidthHint{NamedCharacter(firstAscii, Quote(*first)), corrected};
 }
 
-void ExplainFullWidthIn(std::string_view word, HardError& error) {
-  std::optional<FullWidthHint> hint = ExplainFullWidth(word);
+void ExplainFullWidthIn(const Written& written, HardError& error) {
+  std::optional<FullWidthHint> hint = ExplainFullWidth(written.Readable());
   if (!hint) return;
   error.AddNote({Severity::Note, {}, std::move(hint->message), {}});
-  error.Offer({word, {0, static_cast<std::uint32_t>(word.size()), std::move(hint->corrected)}});
+  if (!written.decoded.empty()) return;
+  error.Offer({written.word,
+               {0, static_cast<std::uint32_t>(written.word.size()), std::move(hint->corrected)}});
 }
 
 }  // namespace zolt

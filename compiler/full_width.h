@@ -10,6 +10,7 @@
 
 #include "hard_error.h"
 #include "message.h"
+#include "numbers.h"
 
 namespace zolt {
 
@@ -25,8 +26,8 @@ struct FullWidthHint {
 // nothing when the word holds none.
 std::optional<FullWidthHint> ExplainFullWidth(std::string_view word);
 
-// The hint for a word of the source (a view of the text as read) that a
-// failure is about: a note, and the word in ASCII as the correction offered.
-void ExplainFullWidthIn(std::string_view word, HardError& error);
+// The hint for a word of the source that a failure is about: a note, and,
+// when the source is UTF-8, the word in ASCII as the correction offered.
+void ExplainFullWidthIn(const Written& written, HardError& error);
 
 }  // namespace zolt

@@ -38,7 +38,7 @@ std::string_view Compiler::CommWord1(std::string_view& text) {
   if (LooksLikeLiteral(word)) return word;
   const std::optional<float> value = Symbols.Find(word);
   if (!value) {
-    const std::string quoted = Quote(Original(word));
+    const std::string quoted = Quote(Readable(word));
     if (LooksLikeOtherHex(word)) {
       Correct(word, "&H" + std::string(Original(word.substr(1))));
       SoftError(

@@ -8,6 +8,7 @@
 #include "file_system.h"
 #include "hard_error.h"
 #include "quote.h"
+#include "system_reason.h"
 
 namespace zolt {
 namespace {
@@ -18,8 +19,8 @@ constexpr std::size_t kFlushSize = 1 << 16;
 constexpr std::array kOutputs = {Channel::Listing, Channel::Object};
 constexpr std::size_t kChunkSize = 1 << 16;
 
-std::string Reason() {
-  return std::strerror(errno);
+TextArg Reason() {
+  return SystemReason(errno);
 }
 
 [[noreturn]] void TooLarge(const std::string& path) {
@@ -70,7 +71,8 @@ std::string FileChannels::FullPath(const std::string& path) const {
   if (!given.is_absolute()) {
     std::error_code error;
     full = fs::current_path(error);
-    if (error) throw HardError(Message("cannot find the working folder: %s", error.message()));
+    if (error)
+      throw HardError(Message("cannot find the working folder: %s", SystemReason(error.value())));
   }
   for (const fs::path& part : given) {
     if (!part.empty() && part != ".") full /= part;
@@ -112,7 +114,7 @@ std::string FileChannels::ReadAll(const std::string& path) {
   }
   bytes.resize(size);
   const bool failed = std::ferror(file) != 0;
-  const std::string reason = failed ? Reason() : std::string();
+  const TextArg reason = failed ? Reason() : TextArg{};
   std::fclose(file);
   if (failed) throw HardError(Message("cannot read %s: %s", QuotePath(path), reason));
   if (size > kLargestSource) TooLarge(path);
@@ -140,7 +142,7 @@ void FileChannels::CheckOutputs(const std::string& listing, const std::string& o
   // outputs can be written.
   for (const std::string& path : {listing, object}) {
     if (const int error = CannotWrite(PathFromUtf8(path))) {
-      throw HardError(Message("cannot create %s: %s", QuotePath(path), std::strerror(error)));
+      throw HardError(Message("cannot create %s: %s", QuotePath(path), SystemReason(error)));
     }
   }
 }

@@ -27,6 +27,9 @@ void UseLanguage(Language language);
 // Chinese; anything else is English.
 Language LanguageOfLocale(std::string_view name);
 
+// The language the catalog speaks now.
+Language CurrentLanguage();
+
 // A catalog text in the current language.
 const char* Tr(const char* text);
 

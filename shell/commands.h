@@ -40,6 +40,8 @@ class Commands {
  private:
   Compiler& compiler_;
   Platform& platform_;
+  // How the sources the window opens are read for messages when not UTF-8.
+  std::unique_ptr<SourceDecoder> decoder_;
   ChannelsFactory makeChannels_;
 };
 

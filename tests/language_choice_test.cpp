@@ -57,5 +57,25 @@ TEST(LanguageChoice, FollowsTheEnvironmentAsGettextOrdersIt) {
   }
 }
 
+#ifndef _WIN32
+// A reason for a failure is Chinese whole under any Chinese messages locale,
+// whatever the character locale: the product's words for the common ones,
+// the system's for the rest, never question marks for what ASCII lacks.
+TEST(LanguageChoice, GivesSystemReasonsInTheUsersLanguage) {
+  const struct {
+    const char* source;
+    const char* reason;
+  } reasons[] = {{"nosuch.ZOL", "：没有那个文件或目录\n"}, {"/dev/null/x.ZOL", "：不是目录\n"}};
+  for (const std::vector<std::string>& language :
+       {std::vector<std::string>{"LC_MESSAGES=zh_CN.UTF-8", "LANG=C"}, {"LANG=zh_CN.UTF-8"}}) {
+    for (const auto& row : reasons) {
+      const std::string err = RunZoltasm({row.source}, {.language = language}).err;
+      EXPECT_NE(err.find(row.reason), std::string::npos) << err;
+      EXPECT_EQ(err.find('?'), std::string::npos) << err;
+    }
+  }
+}
+#endif
+
 }  // namespace
 }  // namespace zolt::test
