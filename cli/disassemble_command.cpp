@@ -14,6 +14,7 @@
 #include "hard_error.h"
 #include "quote.h"
 #include "system_reason.h"
+#include "terminal_text.h"
 #include "whole_file.h"
 
 namespace {
@@ -50,7 +51,9 @@ int RunDisassembly(const DisassembleCommand& command) {
     const zolt::Disassembly disassembly = zolt::Disassemble(
         channels.ReadAll(command.object), zolt::DisassemblyOptions{command.addresses});
     for (const zolt::Diagnostic& warning : disassembly.warnings) {
-      if (command.warnings) std::cerr << zolt::DiagnosticText(command.object, warning);
+      if (command.warnings) {
+        std::cerr << ForTerminal([&] { return zolt::DiagnosticText(command.object, warning); });
+      }
     }
     WriteSource(command, disassembly.source);
     return disassembly.warnings.empty() ? kClean : kWordsAsComments;
@@ -60,7 +63,8 @@ int RunDisassembly(const DisassembleCommand& command) {
     failure =
         zolt::HardError(zolt::Message("there is not enough memory for this object file")).Failure();
   }
-  std::cerr << zolt::DiagnosticText(command.object, failure) << zolt::Tr("disassembly stopped.")
-            << '\n';
+  std::cerr << ForTerminal([&] {
+    return zolt::DiagnosticText(command.object, failure) + zolt::Tr("disassembly stopped.") + '\n';
+  });
   return kFailed;
 }

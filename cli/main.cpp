@@ -23,6 +23,7 @@
 #include "session.h"
 #include "source_charset.h"
 #include "system_reason.h"
+#include "terminal_text.h"
 #include "zoltasm.h"
 
 namespace {
@@ -75,7 +76,8 @@ int outputError = 0;
 
 void WriteStatus(const std::string& caption) {
   errno = 0;
-  if (!(std::cout << caption << '\n' << std::flush) && outputError == 0) {
+  if (!(std::cout << ForTerminal([&] { return caption + '\n'; }) << std::flush) &&
+      outputError == 0) {
     outputError = errno != 0 ? errno : EIO;
   }
 }
@@ -86,7 +88,7 @@ void Report(const std::string& source, const std::vector<zolt::Diagnostic>& diag
   if (options.quiet) return;
   for (const zolt::Diagnostic& diagnostic : diagnostics) {
     if (diagnostic.severity == zolt::Severity::Warning && !options.warnings) continue;
-    std::cerr << zolt::DiagnosticText(source, diagnostic);
+    std::cerr << ForTerminal([&] { return zolt::DiagnosticText(source, diagnostic); });
   }
 }
 
@@ -96,8 +98,9 @@ int Assemble(zolt::Compiler& compiler, const std::string& source, const Options&
   const zolt::RunOutcome outcome = zolt::Run(compiler, channels, source);
   Report(source, compiler.Diagnostics, options);
   if (!outcome.completed) {
-    std::cerr << zolt::DiagnosticText(source, outcome.failure) << zolt::Tr("assembly stopped.")
-              << '\n';
+    std::cerr << ForTerminal([&] {
+      return zolt::DiagnosticText(source, outcome.failure) + zolt::Tr("assembly stopped.") + '\n';
+    });
     return kFailed;
   }
   WriteStatus(outcome.caption);
@@ -105,7 +108,9 @@ int Assemble(zolt::Compiler& compiler, const std::string& source, const Options&
 }
 
 int ArgumentError(const zolt::Message& message) {
-  std::cerr << "zoltasm: " << zolt::Tr("error: ") << zolt::Render(message) << '\n' << Usage();
+  std::cerr << ForTerminal([&] {
+    return "zoltasm: " + std::string(zolt::Tr("error: ")) + zolt::Render(message) + '\n' + Usage();
+  });
   return kFailed;
 }
 
@@ -128,7 +133,7 @@ int RunZoltasm(const std::vector<std::string>& arguments) {
     } else if (argument == "--") {
       optionsEnd = true;
     } else if (argument == "--help") {
-      std::cout << Usage();
+      std::cout << ForTerminal(Usage);
       return kClean;
     } else if (argument == "--version") {
       std::cout << "zoltasm " ZOLT_VERSION "\n";
@@ -187,10 +192,12 @@ int RunZoltasm(const std::vector<std::string>& arguments) {
   // A status line that never arrived is a failure too, said where it can be
   // read.
   if (outputError != 0) {
-    std::cerr << "zoltasm: " << zolt::Tr("error: ")
-              << zolt::Render(zolt::Message("cannot write to standard output: %s",
-                                            zolt::SystemReason(outputError)))
-              << '\n';
+    std::cerr << ForTerminal([] {
+      return "zoltasm: " + std::string(zolt::Tr("error: ")) +
+             zolt::Render(zolt::Message("cannot write to standard output: %s",
+                                        zolt::SystemReason(outputError))) +
+             '\n';
+    });
     status = kFailed;
   }
   return status;

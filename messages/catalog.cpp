@@ -10,6 +10,24 @@ Language LanguageOfLocale(std::string_view name) {
   return chinese ? Language::Chinese : Language::English;
 }
 
+namespace {
+
+int englishScopes = 0;
+
+}  // namespace
+
+EnglishForNow::EnglishForNow() {
+  ++englishScopes;
+}
+
+EnglishForNow::~EnglishForNow() {
+  --englishScopes;
+}
+
+bool EnglishForced() {
+  return englishScopes > 0;
+}
+
 Language CurrentLanguage() {
   // gettext alone knows which of the environment's choices it took: the
   // kind of a diagnostic is always translated.
