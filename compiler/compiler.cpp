@@ -293,6 +293,13 @@ void Compiler::NoteFullWidth(std::string_view upperWord) {
       {Severity::Note, LocationIn(lineIndex_, upperWord), std::move(hint->message), {}});
 }
 
+void Compiler::NoteNearestSymbol(std::string_view upperWord) {
+  const std::optional<std::string_view> name = Symbols.Nearest(upperWord);
+  if (!name) return;
+  Correct(upperWord, std::string(*name));
+  notes_.push_back({Severity::Note, Here(), Message("did you mean %s?", Quote(*name)), {}});
+}
+
 void Compiler::SoftError(Message cause) {
   ErrorFlag = 1;
   Diagnostics.push_back({Severity::Error, Here(), std::move(cause), std::move(notes_)});

@@ -163,6 +163,9 @@ class Compiler {
   // Says what a full-width character in the word (upper-cased source) stands
   // for, as a note and a correction for the next soft error or warning.
   void NoteFullWidth(std::string_view upperWord);
+  // Names the defined symbol an undefined one is a slip from, as a note and
+  // a correction for the next soft error.
+  void NoteNearestSymbol(std::string_view upperWord);
   void SoftError(Message cause);
   void PutInLineOrder();
   void Warn(Message cause, std::vector<Diagnostic> notes = {});

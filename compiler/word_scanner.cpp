@@ -47,6 +47,7 @@ std::string_view Compiler::CommWord1(std::string_view& text) {
                   quoted, Original(word.substr(1))));
     } else {
       NoteFullWidth(word);
+      if (notes_.empty()) NoteNearestSymbol(word);
       SoftError(Message("%s is not a defined symbol; 0 used", quoted));
     }
     return "0";
