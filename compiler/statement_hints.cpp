@@ -52,6 +52,14 @@ Message Compiler::NotAStatement() {
         "separate words",
         quoted, HexDigits(blank->code, 4));
   }
+  // Only spaces before a comment's ';' leave it a comment line.
+  if (first.starts_with(';')) {
+    Correct(line.substr(0, static_cast<std::size_t>(first.data() - line.data())), "");
+    return Message(
+        "%s is not a statement; a comment line begins with ';' in the first column or after "
+        "spaces, not after a tab",
+        quoted);
+  }
   if (ExplainFullWidth(Readable(first))) {
     NoteFullWidth(first);
     return Message("%s is not a statement", quoted);
