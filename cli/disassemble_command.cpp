@@ -5,7 +5,6 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
-#include <new>
 
 #include "catalog.h"
 #include "diagnostic_text.h"
@@ -13,6 +12,7 @@
 #include "file_channels.h"
 #include "hard_error.h"
 #include "quote.h"
+#include "run.h"
 #include "system_reason.h"
 #include "terminal_text.h"
 #include "whole_file.h"
@@ -57,11 +57,8 @@ int RunDisassembly(const DisassembleCommand& command) {
     }
     WriteSource(command, disassembly.source);
     return disassembly.warnings.empty() ? kClean : kWordsAsComments;
-  } catch (const zolt::HardError& error) {
-    failure = error.Failure();
-  } catch (const std::bad_alloc&) {
-    failure =
-        zolt::HardError(zolt::Message("there is not enough memory for this object file")).Failure();
+  } catch (...) {
+    failure = zolt::CaughtFailure(zolt::N_("there is not enough memory for this object file"));
   }
   std::cerr << ForTerminal([&] {
     return zolt::DiagnosticText(command.object, failure) + zolt::Tr("disassembly stopped.") + '\n';

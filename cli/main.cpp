@@ -8,12 +8,11 @@
 #include <cstring>
 #include <iostream>
 #include <memory>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "catalog.h"
+#include "command_line.h"
 #include "compiler.h"
 #include "diagnostic_text.h"
 #include "disassemble_command.h"
@@ -61,15 +60,6 @@ const char* Usage() {
       "statement makes), 2 a run failed or an argument is wrong.\n");
 }
 
-struct Options {
-  bool quiet = false;
-  bool warnings = true;
-  bool disassemble = false;
-  bool addresses = false;
-  std::optional<std::string> output;
-  std::optional<std::string> inputCharset;
-};
-
 // Why standard output first failed to take a status line (an errno value),
 // or 0.
 int outputError = 0;
@@ -84,7 +74,7 @@ void WriteStatus(const std::string& caption) {
 
 // What a run said about its lines, as the options let through.
 void Report(const std::string& source, const std::vector<zolt::Diagnostic>& diagnostics,
-            const Options& options) {
+            const CommandLine& options) {
   if (options.quiet) return;
   for (const zolt::Diagnostic& diagnostic : diagnostics) {
     if (diagnostic.severity == zolt::Severity::Warning && !options.warnings) continue;
@@ -93,7 +83,7 @@ void Report(const std::string& source, const std::vector<zolt::Diagnostic>& diag
 }
 
 // One run through the same path as the window's Open command.
-int Assemble(zolt::Compiler& compiler, const std::string& source, const Options& options) {
+int Assemble(zolt::Compiler& compiler, const std::string& source, const CommandLine& options) {
   zolt::FileChannels channels;
   const zolt::RunOutcome outcome = zolt::Run(compiler, channels, source);
   Report(source, compiler.Diagnostics, options);
@@ -123,71 +113,37 @@ bool ServesLanguage(const std::vector<std::string>& arguments) {
 int RunZoltasm(const std::vector<std::string>& arguments) {
   zolt::UseEnvironmentLanguage();
   if (ServesLanguage(arguments)) return zolt::lsp::Serve(std::cin, std::cout);
-  Options options;
-  std::vector<std::string> sources;
-  bool optionsEnd = false;
-  for (std::size_t at = 0; at < arguments.size(); ++at) {
-    const std::string_view argument = arguments[at];
-    if (optionsEnd || argument == "-" || !argument.starts_with("-")) {
-      sources.emplace_back(argument);
-    } else if (argument == "--") {
-      optionsEnd = true;
-    } else if (argument == "--help") {
+  const CommandLine line = ReadCommandLine(arguments);
+  switch (line.request) {
+    case CommandLine::Request::Help:
       std::cout << ForTerminal(Usage);
       return kClean;
-    } else if (argument == "--version") {
+    case CommandLine::Request::Version:
       std::cout << "zoltasm " ZOLT_VERSION "\n";
       return kClean;
-    } else if (argument == "--quiet") {
-      options.quiet = true;
-    } else if (argument == "-w") {
-      options.warnings = false;
-    } else if (argument == "--disassemble") {
-      options.disassemble = true;
-    } else if (argument == "--addresses") {
-      options.addresses = true;
-    } else if (argument == "-o") {
-      if (++at == arguments.size()) {
-        return ArgumentError(zolt::Message("-o needs the name of the file to write"));
-      }
-      options.output = arguments[at];
-    } else if (argument.starts_with("--input-charset=")) {
-      options.inputCharset = argument.substr(std::string_view("--input-charset=").size());
-    } else if (argument == "--lsp") {
-      return ArgumentError(zolt::Message("--lsp takes no other argument"));
-    } else {
-      return ArgumentError(zolt::Message("unknown option %s", zolt::Quote(argument)));
-    }
+    case CommandLine::Request::Wrong:
+      return ArgumentError(*line.wrong);
+    case CommandLine::Request::Disassemble:
+      return RunDisassembly(
+          {line.sources[0], line.output, line.addresses, line.warnings && !line.quiet});
+    case CommandLine::Request::Assemble:
+      break;
   }
-  if (options.disassemble) {
-    if (sources.size() != 1) {
-      return ArgumentError(zolt::Message("--disassemble takes one object file"));
-    }
-    return RunDisassembly(
-        {sources[0], options.output, options.addresses, options.warnings && !options.quiet});
-  }
-  if (options.output || options.addresses) {
-    return ArgumentError(
-        zolt::Message("%s goes with --disassemble", options.output ? "-o" : "--addresses"));
-  }
-  if (sources.empty()) return ArgumentError(zolt::Message("no source is named"));
-
   // A source that is not UTF-8 is quoted in the character set named, else
   // in the system's legacy one.
   const std::unique_ptr<zolt::SourceDecoder> decoder =
-      options.inputCharset
-          ? zolt::DecoderNamed(*options.inputCharset)
-          : zolt::LegacyDecoder(zolt::CurrentLanguage() == zolt::Language::Chinese);
-  if (options.inputCharset && decoder == nullptr) {
+      line.inputCharset ? zolt::DecoderNamed(*line.inputCharset)
+                        : zolt::LegacyDecoder(zolt::CurrentLanguage() == zolt::Language::Chinese);
+  if (line.inputCharset && decoder == nullptr) {
     return ArgumentError(zolt::Message("unknown character set %s in --input-charset",
-                                       zolt::Quote(*options.inputCharset)));
+                                       zolt::Quote(*line.inputCharset)));
   }
   // One compile context for all runs, as the window keeps one for its life.
   zolt::Compiler compiler;
   compiler.Decoder = decoder.get();
   int status = kClean;
-  for (const std::string& source : sources) {
-    status = std::max(status, Assemble(compiler, source, options));
+  for (const std::string& source : line.sources) {
+    status = std::max(status, Assemble(compiler, source, line));
   }
   // A status line that never arrived is a failure too, said where it can be
   // read.

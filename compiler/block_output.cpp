@@ -30,27 +30,27 @@ std::int32_t DataLines(std::string_view count, const Written& written) {
 
 }  // namespace
 
-int Compiler::BlockPass1() {
+int Compiler::BlockPass1(const Instruction& header) {
   CutWord1();
-  RequireWord([] {
-    return Message("BOUT has no count; write the number of data lines after it, from 1 to 255");
+  RequireWord([&header] {
+    return Message("BOUT has no count; write the number of data lines after it, from %s to %s",
+                   std::to_string(header.low), std::to_string(header.high));
   });
   Word2 = CommWord(LineText);
   const std::int32_t length = DataLines(focus_, WrittenAs(focus_));
-  Advance(1);
+  Advance(header.words);
   if (length == 0) return 0;
-  Address = Add16(Address, length, N_("the program runs past address 32766"));
+  Advance(length);
   return length;
 }
 
-int Compiler::BlockPass2(Channels& channels) {
+int Compiler::BlockPass2(const Instruction& header, Channels& channels) {
   const int bout = lineIndex_;
-  const Instruction& header = *FindInstruction("BOUT");
   CutWord1();
   Word2 = CommWord1(LineText);
   const std::string_view countWord = operandWord_;
   if (Observer != nullptr) ReportOperand(Word2, &header);
-  Advance(1);
+  Advance(header.words);
   // The block's length is the count as written, before the header's count
   // is clamped into its field.
   BlockCount = Word2;
@@ -81,8 +81,7 @@ int Compiler::BlockPass2(Channels& channels) {
     if (Observer != nullptr) ReportOperand(Word1, nullptr);
     Value = ToInteger(Word1, OperandWritten());
     Clamp(kBlockDataLow, kBlockDataHigh, "BOUT", Field::Data);
-    if (Value > 32767) Value -= 65536;
-    CodeWord = ToInt16(Value, N_("the BOUT data lies outside the 16-bit field"));
+    CodeWord = Word16(Value, N_("the BOUT data lies outside the 16-bit field"));
     ListAddress = Address;
     WriteOneWord(channels);
     Advance(1);
@@ -116,12 +115,14 @@ Diagnostic Compiler::BlockNote(int bout, int dataLines) const {
             where,
             Message("the BOUT block opened here with the count 1 takes line %s as data",
                     std::to_string(bout + 2)),
+            {},
             {}};
   }
   return {Severity::Note,
           where,
           Message("the BOUT block opened here with the count %s takes lines %s to %s as data",
                   count, std::to_string(bout + 2), std::to_string(bout + 1 + dataLines)),
+          {},
           {}};
 }
 

@@ -15,8 +15,8 @@ std::string MemoryChannels::ReadAll(const std::string& path) {
   return sourceBytes_;
 }
 
-void MemoryChannels::CheckOutputs(const std::string& listing, const std::string& object) const {
-  for (const std::string& path : {listing, object}) {
+void MemoryChannels::CheckOutputs(const OutputPaths& paths) const {
+  for (const std::string& path : paths) {
     if (path == sourcePath_)
       throw HardError(Message("the output file %s would overwrite the source", QuotePath(path)));
   }

@@ -17,6 +17,27 @@ namespace zolt {
 // benchmarks, the fuzzer) or on disk.
 enum class Channel { Source = 1, Listing = 2, Object = 3 };
 
+// An output of a run: the channel it is written on, and what replaces the
+// last three characters of the source's path to name its file.
+struct RunOutput {
+  Channel channel;
+  std::string_view suffix;
+};
+
+// Every output of a run, in the order they are checked, opened and closed.
+inline constexpr std::array kRunOutputs{RunOutput{Channel::Listing, "lst"},
+                                        RunOutput{Channel::Object, "obj"}};
+
+// An output channel's place in kRunOutputs.
+constexpr std::size_t OutputSlot(Channel channel) {
+  std::size_t slot = 0;
+  while (slot + 1 < kRunOutputs.size() && kRunOutputs[slot].channel != channel) ++slot;
+  return slot;
+}
+
+// The output files' paths, in the order of kRunOutputs.
+using OutputPaths = std::array<std::string, kRunOutputs.size()>;
+
 // Far beyond any program of 32,767 lines; a larger "source" is a mistake
 // (a disk image, a device), not something to read into memory.
 inline constexpr std::size_t kLargestSource = std::size_t{256} << 20;
@@ -35,21 +56,20 @@ class Channels {
 
   // The source path as the run names it: relative paths made absolute.
   virtual std::string FullPath(const std::string& path) const { return path; }
-  // A hard error unless both outputs may be created or emptied: neither may
-  // name the source or the other output, nor anything but a regular file.
-  virtual void CheckOutputs(const std::string& listing, const std::string& object) const = 0;
-  // Channels 2 and 3: creates or empties the file.
+  // A hard error unless every output may be created or emptied: none may
+  // name the source or another output, nor anything but a regular file.
+  virtual void CheckOutputs(const OutputPaths& paths) const = 0;
+  // The output channels: creates or empties the file.
   virtual void OpenForWriting(Channel channel, const std::string& path) = 0;
-  // Channels 2 and 3: the output not yet handed to the file. Whole lines are
-  // formatted straight onto its end, then LinesAdded is called.
-  OutputText& Output(Channel channel) { return outputs_[channel == Channel::Listing ? 0 : 1]; }
+  // An output channel: the output not yet handed to the file. Whole lines
+  // are formatted straight onto its end, then LinesAdded is called.
+  OutputText& Output(Channel channel) { return outputs_[OutputSlot(channel)]; }
   // An output that has grown to the channel's piece size is handed to its
   // file, so that a run takes few system calls; a channel in memory keeps
   // its outputs whole. Called after every line, so the test is done here.
   void LinesAdded() {
-    if (Output(Channel::Listing).Size() >= pieceSize_ ||
-        Output(Channel::Object).Size() >= pieceSize_) {
-      WritePieces();
+    for (const OutputText& output : outputs_) {
+      if (output.Size() >= pieceSize_) return WritePieces();
     }
   }
   // Closes every open channel; a write that could not be completed is a hard
@@ -65,7 +85,7 @@ class Channels {
   virtual void WritePieces() {}
 
  private:
-  std::array<OutputText, 2> outputs_;
+  std::array<OutputText, kRunOutputs.size()> outputs_;
   std::size_t pieceSize_;
 };
 
@@ -77,7 +97,7 @@ class MemoryChannels : public Channels {
       : sourcePath_(std::move(sourcePath)), sourceBytes_(std::move(sourceBytes)) {}
 
   std::string ReadAll(const std::string& path) override;
-  void CheckOutputs(const std::string& listing, const std::string& object) const override;
+  void CheckOutputs(const OutputPaths& paths) const override;
   // The outputs stay whole in memory.
   void OpenForWriting(Channel channel, const std::string&) override { Output(channel).Clear(); }
   void CloseAll() override {}

@@ -23,6 +23,12 @@ inline std::int16_t Add16(std::int16_t counter, std::int32_t step, const char* c
   return static_cast<std::int16_t>(sum);
 }
 
+// A word written as a value from -32768 to 65535: the values from 32768 up
+// are its bits read unsigned. Any other value is a hard error.
+inline std::int16_t Word16(std::int32_t value, const char* cause) {
+  return ToInt16(value > INT16_MAX ? value - 65536 : value, cause);
+}
+
 // A code word is held as its 16-bit pattern: 0x8000 and above read as negative.
 inline std::int16_t Pattern16(std::uint32_t bits) {
   return static_cast<std::int16_t>(static_cast<std::uint16_t>(bits));

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <numeric>
 
 #include "checked16.h"
 #include "full_width.h"
@@ -88,7 +87,7 @@ std::string Compiler::Compile(Channels& channels) {
   } catch (HardError& error) {
     // Only adds where the failure happened; the run's front end handles it.
     error.LocateIfUnknown(Here());
-    OfferFix(error);
+    PlaceFix(error);
     PutInLineOrder();
     throw;
   }
@@ -105,14 +104,17 @@ void Compiler::OpenOutputs(Channels& channels) {
                 "file cannot be named beside it",
                 QuotePath(FileName)));
   }
-  const std::string listingPath = DropLastThreeCharacters(FileName) + "lst";
-  const std::string objectPath = DropLastThreeCharacters(listingPath) + "obj";
-  // Opening an output empties it: never before both are known to be safe.
-  channels.CheckOutputs(listingPath, objectPath);
-  FileName = listingPath;
-  channels.OpenForWriting(Channel::Listing, FileName);
-  ObjectFileName = objectPath;
-  channels.OpenForWriting(Channel::Object, ObjectFileName);
+  OutputPaths paths;
+  for (std::size_t slot = 0; slot < paths.size(); ++slot) {
+    paths[slot] = DropLastThreeCharacters(FileName).append(kRunOutputs[slot].suffix);
+  }
+  // Opening an output empties it: never before all are known to be safe.
+  channels.CheckOutputs(paths);
+  for (std::size_t slot = 0; slot < paths.size(); ++slot) {
+    channels.OpenForWriting(kRunOutputs[slot].channel, paths[slot]);
+  }
+  FileName = paths[OutputSlot(Channel::Listing)];
+  ObjectFileName = paths[OutputSlot(Channel::Object)];
   AppendHeader(channels.Output(Channel::Listing), channels.PathText(FileName));
   channels.LinesAdded();
 }
@@ -127,7 +129,7 @@ void Compiler::CutWord1() {
   LineText.remove_prefix(Word1.size());
 }
 
-void Compiler::Advance(std::int16_t words) {
+void Compiler::Advance(std::int32_t words) {
   Address = Add16(Address, words, N_("the program runs past address 32766"));
 }
 
@@ -148,7 +150,7 @@ void Compiler::Pass1() {
       Advance(instruction->words);
       return;
     } else if (instruction->operand == OperandKind::Block) {
-      index += BlockPass1();
+      index += BlockPass1(*instruction);
     } else {
       Advance(instruction->words);
     }
@@ -169,6 +171,7 @@ void Compiler::WarnDefinedAgain(std::string_view name, int firstLine) {
        {{Severity::Note,
          FirstWordOf(firstLine - 1),
          Message("%s is first defined here", quoted),
+         {},
          {}}});
 }
 
@@ -230,7 +233,7 @@ void Compiler::Pass2(Channels& channels) {
       WriteOneWord(channels);
       return;  // nothing behind END is listed
     } else if (instruction->operand == OperandKind::Block) {
-      index += BlockPass2(channels);
+      index += BlockPass2(*instruction, channels);
     } else {
       Encode(*instruction);
       Emit(channels);
@@ -274,14 +277,12 @@ void Compiler::Correct(std::string_view upperBytes, std::string text) {
              static_cast<std::uint32_t>(upperBytes.size()), std::move(text)};
 }
 
-void Compiler::OfferFix(const HardError& error) const {
-  const std::optional<HardError::Correction>& correction = error.Offered();
-  if (!correction || Observer == nullptr || lineIndex_ < 0) return;
-  const std::string_view line = LineIn(source_, lineIndex_);
-  if (!Within(correction->word, line)) return;
-  Fix fix = correction->fix;
-  fix.start += static_cast<std::uint32_t>(correction->word.data() - line.data());
-  Observer->FailureFixOffered(fix);
+void Compiler::PlaceFix(HardError& error) const {
+  const std::string_view line = lineIndex_ < 0 ? std::string_view{} : LineIn(source_, lineIndex_);
+  const std::string_view word = error.FixWord();
+  error.PlaceFix(Within(word, line)
+                     ? std::optional(static_cast<std::uint32_t>(word.data() - line.data()))
+                     : std::nullopt);
 }
 
 void Compiler::NoteFullWidth(std::string_view upperWord) {
@@ -290,50 +291,37 @@ void Compiler::NoteFullWidth(std::string_view upperWord) {
   // A correction is made of UTF-8: it fits only a source that is UTF-8.
   if (!legacy_) Correct(upperWord, std::move(hint->corrected));
   notes_.push_back(
-      {Severity::Note, LocationIn(lineIndex_, upperWord), std::move(hint->message), {}});
+      {Severity::Note, LocationIn(lineIndex_, upperWord), std::move(hint->message), {}, {}});
 }
 
 void Compiler::NoteNearestSymbol(std::string_view upperWord) {
   const std::optional<std::string_view> name = Symbols.Nearest(upperWord);
   if (!name) return;
   Correct(upperWord, std::string(*name));
-  notes_.push_back({Severity::Note, Here(), Message("did you mean %s?", Quote(*name)), {}});
+  notes_.push_back({Severity::Note, Here(), Message("did you mean %s?", Quote(*name)), {}, {}});
 }
 
 void Compiler::SoftError(Message cause) {
   ErrorFlag = 1;
-  Diagnostics.push_back({Severity::Error, Here(), std::move(cause), std::move(notes_)});
+  Diagnostics.push_back(
+      {Severity::Error, Here(), std::move(cause), std::move(notes_), std::move(fix_)});
   notes_.clear();
-  if (fix_ && Observer != nullptr) offered_.push_back({Diagnostics.size() - 1, std::move(*fix_)});
   fix_.reset();
 }
 
 // Pass 1 says only what it alone sees (a name defined again); the rest comes
-// in line order from pass 2, so that the whole is in line order. The
-// observer hears of each fix with its diagnostic's place in that order.
+// in line order from pass 2, so that the whole is in line order.
 void Compiler::PutInLineOrder() {
-  std::vector<std::size_t> order(Diagnostics.size());
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
-    return Diagnostics[a].where.line < Diagnostics[b].where.line;
-  });
-  std::vector<std::size_t> place(order.size());
-  std::vector<Diagnostic> sorted;
-  sorted.reserve(order.size());
-  for (std::size_t at = 0; at < order.size(); ++at) {
-    place[order[at]] = at;
-    sorted.push_back(std::move(Diagnostics[order[at]]));
-  }
-  Diagnostics = std::move(sorted);
-  for (auto& [diagnostic, fix] : offered_) Observer->FixOffered(place[diagnostic], fix);
-  offered_.clear();
+  std::stable_sort(
+      Diagnostics.begin(), Diagnostics.end(),
+      [](const Diagnostic& a, const Diagnostic& b) { return a.where.line < b.where.line; });
 }
 
 void Compiler::Warn(Message cause, std::vector<Diagnostic> notes) {
   notes.insert(notes.end(), notes_.begin(), notes_.end());
   notes_.clear();
-  Diagnostics.push_back({Severity::Warning, Here(), std::move(cause), std::move(notes)});
-  if (fix_ && Observer != nullptr) offered_.push_back({Diagnostics.size() - 1, std::move(*fix_)});
+  Diagnostics.push_back(
+      {Severity::Warning, Here(), std::move(cause), std::move(notes), std::move(fix_)});
   fix_.reset();
 }
 

@@ -108,8 +108,8 @@ class Compiler {
   // Why the line in Word1 and LineText is no statement, with how to put it
   // right when the line shows it, and then that correction as fix_.
   Message NotAStatement();
-  int BlockPass1();
-  int BlockPass2(Channels& channels);
+  int BlockPass1(const Instruction& header);
+  int BlockPass2(const Instruction& header, Channels& channels);
   // A data word of the block opened on line bout (0-based) that reads like a
   // statement (a mnemonic or a label) or a comment: a warning, with a note at
   // the block. Returns whether it warned.
@@ -119,7 +119,7 @@ class Compiler {
 
   void PrepareLine(int index);
   void CutWord1();
-  void Advance(std::int16_t words);
+  void Advance(std::int32_t words);
   // What a value outside an operand's range is called in messages.
   enum class Field : std::uint8_t { Operand, Target, Count, Data };
   // Bounds Value; a value outside is a soft error naming the field and the
@@ -157,9 +157,8 @@ class Compiler {
   // The correction a message about to be said spells out: bytes of the
   // current line, as read, and what replaces them.
   void Correct(std::string_view upperBytes, std::string text);
-  // Hands the correction a failure spells out to the observer, placed on
-  // the failing line.
-  void OfferFix(const HardError& error) const;
+  // Places the correction a failure spells out on the failing line.
+  void PlaceFix(HardError& error) const;
   // Says what a full-width character in the word (upper-cased source) stands
   // for, as a note and a correction for the next soft error or warning.
   void NoteFullWidth(std::string_view upperWord);
@@ -223,9 +222,6 @@ class Compiler {
   // as notes beside its own.
   std::optional<Fix> fix_;
   std::vector<Diagnostic> notes_;
-  // The corrections offered to the observer, by the index of their
-  // diagnostic, until the diagnostics are in line order.
-  std::vector<std::pair<std::size_t, Fix>> offered_;
   SymbolOperand operandSymbol_{};
 };
 

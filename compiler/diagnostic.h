@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,8 @@ struct Fix {
   std::uint32_t start;
   std::uint32_t length;
   std::string text;
+
+  friend bool operator==(const Fix&, const Fix&) = default;
 };
 
 struct Diagnostic {
@@ -43,6 +46,8 @@ struct Diagnostic {
   Message message;
   // Related places, each a Note, shown right after this diagnostic.
   std::vector<Diagnostic> notes;
+  // The correction the message spells out, on the diagnostic's line.
+  std::optional<Fix> fix;
 
   friend bool operator==(const Diagnostic&, const Diagnostic&) = default;
 };

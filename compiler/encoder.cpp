@@ -8,15 +8,9 @@
 namespace zolt {
 namespace {
 
-// An operand's range as the user writes it: a scaled operand in its units.
-std::string Bound(const Instruction& instruction, std::int32_t value) {
-  if (instruction.operand != OperandKind::Scaled) return std::to_string(value);
-  return ValueText(static_cast<float>(value) / static_cast<float>(kScale));
-}
-
 Message NoOperand(const Instruction& instruction) {
-  const std::string low = Bound(instruction, instruction.low);
-  const std::string high = Bound(instruction, instruction.high);
+  const std::string low = ValueText(instruction.InUnits(instruction.low));
+  const std::string high = ValueText(instruction.InUnits(instruction.high));
   const std::string mnemonic(instruction.mnemonic);
   if (instruction.operand == OperandKind::Relative) {
     return Message("%s has no operand; write a label, or a distance from %s to %s", mnemonic, low,
@@ -28,10 +22,9 @@ Message NoOperand(const Instruction& instruction) {
 }  // namespace
 
 void Compiler::Encode(const Instruction& instruction) {
-  // Address moves first, so a relative operand counts from the next word.
   Advance(instruction.words);
   CodeWord = Pattern16(instruction.prefix);
-  if (instruction.operand == OperandKind::None || instruction.operand == OperandKind::End) {
+  if (!instruction.TakesOperand()) {
     CutWord1();
     WarnIgnored(LineText, N_("%s is ignored; %s takes no operand"), instruction.mnemonic);
     // END's word is written by the driver as it finishes, not by the emission step.
@@ -43,11 +36,11 @@ void Compiler::Encode(const Instruction& instruction) {
   RequireWord([&instruction] { return NoOperand(instruction); });
   Word2 = CommWord1(LineText);
   if (Observer != nullptr) ReportOperand(Word2, &instruction);
-  Value = instruction.operand == OperandKind::Scaled ? ToScaledInteger(Word2, OperandWritten())
-                                                     : ToInteger(Word2, OperandWritten());
+  Value = instruction.Scale() == 1 ? ToInteger(Word2, OperandWritten())
+                                   : ToScaledInteger(Word2, OperandWritten());
   const bool target = instruction.operand == OperandKind::Relative && operandIsSymbol_;
   Clamp(instruction.low, instruction.high, Word1, target ? Field::Target : Field::Operand,
-        instruction.operand == OperandKind::Scaled ? static_cast<float>(kScale) : 1);
+        static_cast<float>(instruction.Scale()));
   switch (instruction.form) {
     case FieldForm::Direct:
       CodeWord = Pattern16(instruction.prefix + static_cast<std::uint32_t>(Value));
@@ -57,8 +50,7 @@ void Compiler::Encode(const Instruction& instruction) {
       CodeWord = Pattern16(instruction.prefix + static_cast<std::uint32_t>(Value));
       break;
     case FieldForm::SecondWord:
-      if (Value > 32767) Value -= 65536;
-      CodeWord2 = ToInt16(Value, N_("the operand lies outside the 16-bit field"));
+      CodeWord2 = Word16(Value, N_("the operand lies outside the 16-bit field"));
       WordCount = 2;
       break;
   }

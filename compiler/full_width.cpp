@@ -103,10 +103,10 @@ std::optional<FullWidthHint> ExplainFullWidth(std::string_view word) {
 void ExplainFullWidthIn(const Written& written, HardError& error) {
   std::optional<FullWidthHint> hint = ExplainFullWidth(written.Readable());
   if (!hint) return;
-  error.AddNote({Severity::Note, {}, std::move(hint->message), {}});
+  error.AddNote({Severity::Note, {}, std::move(hint->message), {}, {}});
   if (!written.decoded.empty()) return;
-  error.Offer({written.word,
-               {0, static_cast<std::uint32_t>(written.word.size()), std::move(hint->corrected)}});
+  error.Correct(written.word,
+                {0, static_cast<std::uint32_t>(written.word.size()), std::move(hint->corrected)});
 }
 
 }  // namespace zolt

@@ -18,7 +18,7 @@ class HardError : public std::runtime_error {
  public:
   explicit HardError(Message cause, Location where = {})
       : std::runtime_error(English(cause)),
-        failure_{Severity::Fatal, where, std::move(cause), {}} {}
+        failure_{Severity::Fatal, where, std::move(cause), {}, {}} {}
 
   const Diagnostic& Failure() const { return failure_; }
   // The run adds the line it was on (and the word) when the failure arose
@@ -32,19 +32,29 @@ class HardError : public std::runtime_error {
   }
   void AddNote(Diagnostic note) { failure_.notes.push_back(std::move(note)); }
 
-  // A correction the message spells out, for editors: the fix counts from the
-  // first byte of `word`, a view of the source text, which the run places on
-  // its line while the source is still at hand.
-  struct Correction {
-    std::string_view word;
-    Fix fix;
-  };
-  void Offer(Correction correction) { correction_ = std::move(correction); }
-  const std::optional<Correction>& Offered() const { return correction_; }
+  // The correction the message spells out, counted from the first byte of
+  // `word`, a view of the source text: where the failure arose, the line it
+  // stands on is not known.
+  void Correct(std::string_view word, Fix fix) {
+    fixWord_ = word;
+    failure_.fix = std::move(fix);
+  }
+  std::string_view FixWord() const { return fixWord_; }
+  // Counts the correction from the start of its line, where its word starts
+  // at byte `wordAt`; without one (the word is not on the failing line) the
+  // correction is dropped.
+  void PlaceFix(std::optional<std::uint32_t> wordAt) {
+    if (failure_.fix && wordAt) {
+      failure_.fix->start += *wordAt;
+    } else {
+      failure_.fix.reset();
+    }
+    fixWord_ = {};
+  }
 
  private:
   Diagnostic failure_;
-  std::optional<Correction> correction_;
+  std::string_view fixWord_;
 };
 
 }  // namespace zolt

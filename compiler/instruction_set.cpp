@@ -17,7 +17,7 @@ constexpr std::uint16_t kField = 0x07FF;
 // The controller's instruction set, one row per mnemonic. Ranges are not all
 // alike on purpose: the 8-bit counts start at 1, STEP stops at 0.1 and SET at
 // 3.0, as the device accepts them.
-constexpr std::array<Instruction, 16> kInstructions{{
+constexpr auto kInstructions = std::to_array<Instruction>({
     {"SET", 0x0000, kSetField, 1, K::Scaled, F::Direct, 0, 30000, false},
     {"DL", 0x9000, kField, 1, K::Integer, F::Direct, 1, 255, false},
     {"TIME", 0x9800, kField, 1, K::Integer, F::Direct, 1, 255, false},
@@ -34,7 +34,7 @@ constexpr std::array<Instruction, 16> kInstructions{{
     {"GOTO", 0xB800, kField, 2, K::Integer, F::SecondWord, 0, 65535, true},
     {"BOUT", 0xE800, kField, 1, K::Block, F::Direct, 1, 255, false},
     {"END", 0xF800, kField, 1, K::End, F::Direct, 0, 0, false},
-}};
+});
 
 }  // namespace
 
@@ -43,6 +43,22 @@ const Instruction* FindInstruction(std::string_view word) {
     if (row.mnemonic == word) return &row;
   }
   return nullptr;
+}
+
+const Instruction* RowOfWord(std::uint16_t first) {
+  for (const Instruction& row : kInstructions) {
+    if ((first & ~row.field) == row.prefix) return &row;
+  }
+  return nullptr;
+}
+
+std::optional<WordRange> FreeCodes() {
+  std::uint32_t low = 0;
+  while (low <= UINT16_MAX && RowOfWord(static_cast<std::uint16_t>(low)) != nullptr) ++low;
+  if (low > UINT16_MAX) return std::nullopt;
+  std::uint32_t high = low;
+  while (high < UINT16_MAX && RowOfWord(static_cast<std::uint16_t>(high + 1)) == nullptr) ++high;
+  return WordRange{static_cast<std::uint16_t>(low), static_cast<std::uint16_t>(high)};
 }
 
 std::span<const Instruction> Instructions() {

@@ -23,6 +23,16 @@ constexpr std::array<char, 200> kDigitPairs = [] {
   return pairs;
 }();
 
+// A code word in upper-case hexadecimal digits without leading zeros, put
+// at `at`; returns where the digits end.
+char* PutHex(char* at, std::uint16_t bits) {
+  constexpr std::string_view kDigits = "0123456789ABCDEF";
+  int shift = 12;
+  while (shift > 0 && (bits >> shift) == 0) shift -= 4;
+  for (; shift >= 0; shift -= 4) *at++ = kDigits[(bits >> shift) & 0xF];
+  return at;
+}
+
 // Formats one line straight onto the end of an output, as a line is written
 // for nearly every source line: room for the longest line is asked for at
 // once, the characters are put in place, and the output ends where they do
@@ -57,11 +67,7 @@ class LineWriter {
     return *this;
   }
   LineWriter& Hex(std::int16_t code) {
-    constexpr std::string_view kDigits = "0123456789ABCDEF";
-    const std::uint16_t bits = Bits16(code);
-    int shift = 12;
-    while (shift > 0 && (bits >> shift) == 0) shift -= 4;
-    for (; shift >= 0; shift -= 4) *end_++ = kDigits[(bits >> shift) & 0xF];
+    end_ = PutHex(end_, Bits16(code));
     return *this;
   }
   // An address is written as a number item: a space where a minus sign
@@ -81,6 +87,11 @@ std::size_t Longest(std::string_view source) {
 }
 
 }  // namespace
+
+std::string HexWord(std::int16_t code) {
+  std::array<char, 4> digits{};
+  return {digits.data(), PutHex(digits.data(), Bits16(code))};
+}
 
 void AppendHeader(OutputText& out, std::string_view listingPath) {
   out.Append("Filemane:");

@@ -17,6 +17,10 @@ namespace zolt {
 inline constexpr std::string_view kLineEnd = "\r\n";
 inline constexpr std::string_view kErrorLine = "---------------Error------------------";
 
+// A code word as the listing writes it: upper-case hexadecimal digits
+// without leading zeros ("F000", "0", "1F").
+std::string HexWord(std::int16_t code);
+
 void AppendHeader(OutputText& out, std::string_view listingPath);
 void AppendTextOnlyLine(OutputText& out, int lineNumber, std::string_view source);
 void AppendOneWordLine(OutputText& out, std::int16_t address, std::int16_t code, int lineNumber,

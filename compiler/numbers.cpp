@@ -45,9 +45,8 @@ HardError NotANumberError(std::string_view text, const Written& written) {
     HardError error(std::move(message));
     // A correction is made of UTF-8: it fits only a word that is.
     if (written.symbol == nullptr && written.decoded.empty()) {
-      error.Offer(
-          {written.word,
-           {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(length), std::move(by)}});
+      error.Correct(written.word, {static_cast<std::uint32_t>(at),
+                                   static_cast<std::uint32_t>(length), std::move(by)});
     }
     return error;
   };

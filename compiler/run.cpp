@@ -17,17 +17,25 @@ RunOutcome Run(Compiler& compiler, Channels& channels, const std::string& path) 
     // Compile closes every channel as it finishes.
     outcome.caption = compiler.Compile(channels);
     outcome.completed = true;
-  } catch (const HardError& error) {
-    outcome.failure = error.Failure();
-  } catch (const std::bad_alloc&) {
-    outcome.failure = HardError(Message("there is not enough memory for this source")).Failure();
-  } catch (const std::exception& error) {
-    // A failure of the system underneath (the library, the C++ runtime):
-    // the run ends like any other failed run, and the next one goes on.
-    outcome.failure = HardError(Message("the run failed: %s", error.what())).Failure();
+  } catch (...) {
+    outcome.failure = CaughtFailure(N_("there is not enough memory for this source"));
   }
   if (!outcome.completed) channels.CloseAllAfterFailure();
   return outcome;
+}
+
+Diagnostic CaughtFailure(const char* outOfMemory) {
+  try {
+    throw;
+  } catch (const HardError& error) {
+    return error.Failure();
+  } catch (const std::bad_alloc&) {
+    return HardError(Message(outOfMemory)).Failure();
+  } catch (const std::exception& error) {
+    // A failure of the system underneath (the library, the C++ runtime):
+    // the run ends like any other failed run, and the next one goes on.
+    return HardError(Message("the run failed: %s", error.what())).Failure();
+  }
 }
 
 MemoryRun RunInMemory(Compiler& compiler, const std::string& path, std::string source) {

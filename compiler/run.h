@@ -27,6 +27,12 @@ struct RunOutcome {
 // compiler.Diagnostics.
 RunOutcome Run(Compiler& compiler, Channels& channels, const std::string& path);
 
+// The fatal diagnostic for what a whole command (a run, a disassembly) has
+// just thrown, called in its catch-all handler: a hard error's own, running
+// out of memory (said by the catalog text outOfMemory), or a failure of the
+// system underneath. Anything else goes on up.
+Diagnostic CaughtFailure(const char* outOfMemory);
+
 // A run held in memory, and the bytes of both output files it wrote.
 struct MemoryRun {
   RunOutcome outcome;

@@ -41,10 +41,6 @@ class RunObserver {
   // The operand just read (a statement's or a data line's) gave a value
   // outside its range, and the bound was used in its place.
   virtual void OperandClamped(int line, std::int32_t given, std::int32_t used) = 0;
-  // The diagnostic at this index of the run's Diagnostics spells out a fix.
-  virtual void FixOffered(std::size_t diagnostic, const Fix& fix) = 0;
-  // The failure that stopped the run spells out a fix.
-  virtual void FailureFixOffered(const Fix& fix) = 0;
   // A listing line with words: its address and its one or two code words.
   virtual void WordsListed(int line, std::int16_t address, std::int16_t code,
                            std::optional<std::int16_t> code2) = 0;

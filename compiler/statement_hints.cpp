@@ -77,13 +77,12 @@ Message Compiler::NotAStatement() {
                    Quote(Readable(first) + " EQU " + value));
   }
   for (const Instruction& row : Instructions()) {
-    const bool takesOperand = row.operand != OperandKind::None && row.operand != OperandKind::End;
     if (!first.starts_with(row.mnemonic) || first.size() == row.mnemonic.size()) continue;
     const std::string rest = Readable(first.substr(row.mnemonic.size()));
     if (rest.starts_with(';')) {
       return Message("%s is not a statement; a comment begins with ';' after a blank", quoted);
     }
-    if (!takesOperand) continue;
+    if (!row.TakesOperand()) continue;
     return Message("%s is not a statement; a blank separates %s from its operand, as in %s", quoted,
                    row.mnemonic, Quote(std::string(row.mnemonic) + " " + std::string(rest)));
   }

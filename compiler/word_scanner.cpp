@@ -55,11 +55,8 @@ std::string_view Compiler::CommWord1(std::string_view& text) {
   operandIsSymbol_ = true;
   operandSymbol_ = {Original(word), *value};
   const Instruction* instruction = FindInstruction(Word1);
-  if (instruction != nullptr && instruction->operand == OperandKind::Relative) {
-    valueText_ = ValueText(*value - static_cast<float>(Address));
-  } else {
-    valueText_ = ValueText(*value);
-  }
+  const std::int32_t origin = instruction != nullptr ? instruction->Origin(ListAddress) : 0;
+  valueText_ = ValueText(*value - static_cast<float>(origin));
   return valueText_;
 }
 

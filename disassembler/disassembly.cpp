@@ -3,12 +3,11 @@
 #include "disassembly.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <set>
 
+#include "checked16.h"
 #include "instruction_decoder.h"
 #include "listing_format.h"
 #include "object_reader.h"
@@ -27,12 +26,10 @@ constexpr std::size_t kAddressColumn = 32;
 constexpr std::size_t kMostLabels = SymbolTable::kSize / 2;
 constexpr std::size_t kMostLines = INT16_MAX;
 
-// Where a jump goes on: a relative distance counts from the word after the
-// instruction.
+// Where a jump goes on.
 std::optional<std::int32_t> Target(const Piece& piece) {
   if (piece.kind != PieceKind::Statement || !piece.row->jumps) return std::nullopt;
-  if (piece.row->operand != OperandKind::Relative) return piece.value;
-  return piece.address + piece.row->words + piece.value;
+  return piece.row->Target(piece.address, piece.value);
 }
 
 // The targets that fall on a statement, the lowest first, as many as the
@@ -59,20 +56,10 @@ std::string LabelName(std::int32_t address) {
   return name.append(digits.size() < 4 ? 4 - digits.size() : 0, '0').append(digits);
 }
 
-// A code word as the listing shows it: upper-case hexadecimal digits.
-std::string Hex(std::uint16_t word) {
-  std::array<char, 4> digits{};
-  char* end = std::to_chars(digits.data(), digits.data() + digits.size(), word, 16).ptr;
-  std::string text(digits.data(), end);
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return c >= 'a' ? static_cast<char>(c - 'a' + 'A') : c; });
-  return text;
-}
-
 std::string StatementText(const Piece& piece, const std::set<std::int32_t>& labels) {
   const Instruction& row = *piece.row;
   std::string text = std::string(kIndent) + std::string(row.mnemonic);
-  if (row.operand == OperandKind::None || row.operand == OperandKind::End) return text;
+  if (!row.TakesOperand()) return text;
   const std::optional<std::int32_t> target = Target(piece);
   const bool labelled = target && labels.contains(*target);
   return text.append(" ").append(labelled ? LabelName(*target) : OperandText(row, piece.value));
@@ -88,8 +75,8 @@ class SourceText {
     if (options_.addresses && piece != nullptr) {
       text.resize(std::max(text.size() + 1, kAddressColumn), ' ');
       text.append("; ").append(std::to_string(piece->address)).append(": ");
-      text.append(Hex(piece->line.first));
-      if (piece->line.words == 2) text.append(" ").append(Hex(piece->line.second));
+      text.append(HexWord(Pattern16(piece->line.first)));
+      if (piece->line.words == 2) text.append(" ").append(HexWord(Pattern16(piece->line.second)));
     }
     source_ += text;
     source_ += kLineEnd;

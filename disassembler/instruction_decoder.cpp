@@ -6,29 +6,14 @@
 #include "numbers.h"
 
 namespace zolt {
-namespace {
-
-const Instruction* RowOf(std::uint16_t first) {
-  for (const Instruction& row : Instructions()) {
-    if ((first & ~row.field) == row.prefix) return &row;
-  }
-  return nullptr;
-}
-
-// Whether the row's first word holds no operand: its field is always empty.
-bool EmptyField(const Instruction& row) {
-  return row.form == FieldForm::SecondWord || row.operand == OperandKind::None ||
-         row.operand == OperandKind::End;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 DecodedWord Decode(std::uint16_t first, std::uint16_t second) {
-  DecodedWord decoded{RowOf(first)};
+  DecodedWord decoded{RowOfWord(first)};
   if (decoded.row == nullptr) return {.fault = WordFault::NoInstruction};
   const Instruction& row = *decoded.row;
   const std::int32_t field = first & row.field;
-  if (EmptyField(row) && field != 0) return {&row, field, WordFault::FieldNotEmpty};
+  if (row.EmptyField() && field != 0) return {&row, field, WordFault::FieldNotEmpty};
   switch (row.form) {
     case FieldForm::Direct:
       decoded.value = field;
@@ -49,12 +34,13 @@ DecodedWord Decode(std::uint16_t first, std::uint16_t second) {
 }
 
 std::string OperandText(const Instruction& row, std::int32_t value) {
-  if (row.operand != OperandKind::Scaled) return std::to_string(value);
+  const std::int32_t scale = row.Scale();
+  if (scale == 1) return std::to_string(value);
   const std::int32_t size = std::abs(value);
   std::string text(value < 0 ? "-" : "");
-  text.append(std::to_string(size / kScale));
+  text.append(std::to_string(size / scale));
   // The fraction's digits with their leading zeros, as many as the scale has.
-  std::string fraction = std::to_string(kScale + size % kScale).substr(1);
+  std::string fraction = std::to_string(scale + size % scale).substr(1);
   while (fraction.ends_with('0')) fraction.pop_back();
   if (!fraction.empty()) text.append(".").append(fraction);
   return text;

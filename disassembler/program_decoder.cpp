@@ -20,10 +20,12 @@ constexpr std::int32_t kAddressEnd = INT16_MAX;
 Message FaultMessage(const ObjectLine& line, const DecodedWord& decoded) {
   const std::string word = Quote(ObjectLineText({line.first}));
   if (decoded.row == nullptr) {
+    // A word no row reads: so there are such words.
+    const WordRange free = *FreeCodes();
     return Message(
-        "%s is no instruction: no mnemonic's first word lies from &h8000 to &h87FF, and only a "
+        "%s is no instruction: no mnemonic's first word lies from &h%s to &h%s, and only a "
         "BOUT block holds such a word; its line is written as a comment",
-        word);
+        word, HexDigits(free.low, 4), HexDigits(free.high, 4));
   }
   const Instruction& row = *decoded.row;
   const std::string mnemonic(row.mnemonic);
@@ -95,7 +97,7 @@ class Walk {
 
   void Warn(std::size_t index, Message cause) {
     program_.warnings.push_back(
-        {Severity::Warning, {static_cast<int>(index) + 1, 1}, std::move(cause), {}});
+        {Severity::Warning, {static_cast<int>(index) + 1, 1}, std::move(cause), {}, {}});
   }
 
   // Every line from the one given to the last: one warning, then comments.

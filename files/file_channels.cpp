@@ -16,7 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kFlushSize = 1 << 16;
-constexpr std::array kOutputs = {Channel::Listing, Channel::Object};
 constexpr std::size_t kChunkSize = 1 << 16;
 
 TextArg Reason() {
@@ -122,9 +121,9 @@ std::string FileChannels::ReadAll(const std::string& path) {
   return bytes;
 }
 
-void FileChannels::CheckOutputs(const std::string& listing, const std::string& object) const {
+void FileChannels::CheckOutputs(const OutputPaths& paths) const {
   const fs::path source = PathFromUtf8(sourcePath_);
-  for (const std::string& path : {listing, object}) {
+  for (const std::string& path : paths) {
     const fs::path native = PathFromUtf8(path);
     if (OneFile(native, source)) {
       throw HardError(Message("the output file %s would overwrite the source", QuotePath(path)));
@@ -134,13 +133,17 @@ void FileChannels::CheckOutputs(const std::string& listing, const std::string& o
       throw HardError(Message("the output file %s is not a regular file", QuotePath(path)));
     }
   }
-  if (OneFile(PathFromUtf8(listing), PathFromUtf8(object))) {
-    throw HardError(Message("the listing %s and the object file %s are one file",
-                            QuotePath(listing), QuotePath(object)));
+  for (std::size_t first = 0; first < paths.size(); ++first) {
+    for (std::size_t second = first + 1; second < paths.size(); ++second) {
+      if (OneFile(PathFromUtf8(paths[first]), PathFromUtf8(paths[second]))) {
+        throw HardError(Message("the output files %s and %s are one file", QuotePath(paths[first]),
+                                QuotePath(paths[second])));
+      }
+    }
   }
-  // Opening an output empties it: an earlier listing is kept unless both
-  // outputs can be written.
-  for (const std::string& path : {listing, object}) {
+  // Opening an output empties it: an earlier listing is kept unless every
+  // output can be written.
+  for (const std::string& path : paths) {
     if (const int error = CannotWrite(PathFromUtf8(path))) {
       throw HardError(Message("cannot create %s: %s", QuotePath(path), SystemReason(error)));
     }
@@ -148,7 +151,7 @@ void FileChannels::CheckOutputs(const std::string& listing, const std::string& o
 }
 
 FileChannels::OutputFile& FileChannels::FileOf(Channel channel) {
-  return files_[channel == Channel::Listing ? 0 : 1];
+  return files_[OutputSlot(channel)];
 }
 
 void FileChannels::OpenForWriting(Channel channel, const std::string& path) {
@@ -168,9 +171,9 @@ void FileChannels::OpenForWriting(Channel channel, const std::string& path) {
 }
 
 void FileChannels::WritePieces() {
-  for (const Channel channel : kOutputs) {
-    if (Output(channel).Size() < kFlushSize) continue;
-    if (std::optional<Message> failure = Flush(channel)) throw HardError(std::move(*failure));
+  for (const RunOutput& each : kRunOutputs) {
+    if (Output(each.channel).Size() < kFlushSize) continue;
+    if (std::optional<Message> failure = Flush(each.channel)) throw HardError(std::move(*failure));
   }
 }
 
@@ -197,15 +200,15 @@ std::optional<Message> FileChannels::Close(Channel channel) {
 
 void FileChannels::CloseAll() {
   std::optional<Message> failure;
-  for (const Channel channel : kOutputs) {
-    std::optional<Message> closing = Close(channel);
+  for (const RunOutput& each : kRunOutputs) {
+    std::optional<Message> closing = Close(each.channel);
     if (!failure) failure = std::move(closing);
   }
   if (failure) throw HardError(std::move(*failure));
 }
 
 void FileChannels::CloseAllAfterFailure() noexcept {
-  for (const Channel channel : kOutputs) Close(channel);
+  for (const RunOutput& each : kRunOutputs) Close(each.channel);
 }
 
 }  // namespace zolt

@@ -32,7 +32,7 @@ class FileChannels : public Channels {
   std::string PathText(const std::string& utf8Path) const override;
 #endif
   std::string FullPath(const std::string& path) const override;
-  void CheckOutputs(const std::string& listing, const std::string& object) const override;
+  void CheckOutputs(const OutputPaths& paths) const override;
   void OpenForWriting(Channel channel, const std::string& path) override;
   void CloseAll() override;
   void CloseAllAfterFailure() noexcept override;
@@ -52,7 +52,7 @@ class FileChannels : public Channels {
   std::optional<Message> Close(Channel channel);
 
   std::string sourcePath_;
-  std::array<OutputFile, 2> files_;
+  std::array<OutputFile, kRunOutputs.size()> files_;
 };
 
 }  // namespace zolt

@@ -72,11 +72,6 @@ RunOutcome Analysis::Observe(Compiler& compiler, Channels& channels, const std::
   return Run(compiler, channels, path);
 }
 
-const Fix* Analysis::FixOf(std::size_t diagnostic) const {
-  const auto found = fixes_.find(diagnostic);
-  return found == fixes_.end() ? nullptr : &found->second;
-}
-
 const SymbolFact* Analysis::FindSymbol(std::string_view name) const {
   const auto found = firstDefinition_.find(std::string(name));
   return found == firstDefinition_.end() ? nullptr : &symbols_[found->second];
@@ -112,14 +107,6 @@ void Analysis::OperandRead(const Operand& operand) {
   Facts(operand.line).operand =
       OperandFact{operand.column, std::string(operand.word), std::string(operand.value),
                   operand.instruction, std::nullopt};
-}
-
-void Analysis::FixOffered(std::size_t diagnostic, const Fix& fix) {
-  if (blanked_.empty()) fixes_.emplace(diagnostic, fix);
-}
-
-void Analysis::FailureFixOffered(const Fix& fix) {
-  if (blanked_.empty()) failureFix_ = fix;
 }
 
 // What the operand gave is in its value text already.

@@ -71,10 +71,6 @@ class Analysis final : private RunObserver {
   const RunOutcome& Outcome() const { return outcome_; }
   // What the run said about its lines (before a failure too).
   const std::vector<Diagnostic>& Said() const { return said_; }
-  // The fix the diagnostic at this index of Said() spells out, if any.
-  const Fix* FixOf(std::size_t diagnostic) const;
-  // The fix the failure of the outcome spells out, if any.
-  const Fix* FailureFix() const { return failureFix_ ? &*failureFix_ : nullptr; }
   // The lines taken as empty for the facts (0-based), in the order they failed.
   const std::vector<int>& Blanked() const { return blanked_; }
 
@@ -96,8 +92,6 @@ class Analysis final : private RunObserver {
   void SymbolDefined(std::string_view name, float value, SymbolKind kind, int line) override;
   void OperandRead(const Operand& operand) override;
   void OperandClamped(int line, std::int32_t given, std::int32_t used) override;
-  void FixOffered(std::size_t diagnostic, const Fix& fix) override;
-  void FailureFixOffered(const Fix& fix) override;
   void WordsListed(int line, std::int16_t address, std::int16_t code,
                    std::optional<std::int16_t> code2) override;
   LineFacts& Facts(int line);
@@ -113,9 +107,6 @@ class Analysis final : private RunObserver {
   std::unordered_map<std::string, std::size_t> firstDefinition_;
   std::vector<LineFacts> lines_;
   std::vector<int> blanked_;
-  // Those of the real run only, by the index of their diagnostic.
-  std::unordered_map<std::size_t, Fix> fixes_;
-  std::optional<Fix> failureFix_;
 };
 
 }  // namespace zolt::lsp

@@ -43,9 +43,7 @@ bool TakesSymbol(std::string_view firstWord) {
   std::string mnemonic;
   UpperCase(firstWord, mnemonic);
   const Instruction* row = FindInstruction(mnemonic);
-  return row != nullptr &&
-         (row->operand == OperandKind::Integer || row->operand == OperandKind::Scaled ||
-          row->operand == OperandKind::Relative);
+  return row != nullptr && row->TakesOperand() && row->operand != OperandKind::Block;
 }
 
 // Whether a line is one of the data lines of a BOUT block above it, as the

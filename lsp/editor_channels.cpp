@@ -14,8 +14,7 @@ EditorChannels::EditorChannels(std::string sourcePath, std::string sourceBytes)
     : Channels(kPieceSize), memory_(std::move(sourcePath), std::move(sourceBytes)) {}
 
 void EditorChannels::WritePieces() {
-  Output(Channel::Listing).Clear();
-  Output(Channel::Object).Clear();
+  for (const RunOutput& output : kRunOutputs) Output(output.channel).Clear();
 }
 
 }  // namespace zolt::lsp

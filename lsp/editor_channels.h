@@ -17,9 +17,7 @@ class EditorChannels final : public Channels {
   EditorChannels(std::string sourcePath, std::string sourceBytes);
 
   std::string ReadAll(const std::string& path) override { return memory_.ReadAll(path); }
-  void CheckOutputs(const std::string& listing, const std::string& object) const override {
-    memory_.CheckOutputs(listing, object);
-  }
+  void CheckOutputs(const OutputPaths& paths) const override { memory_.CheckOutputs(paths); }
   void OpenForWriting(Channel channel, const std::string&) override { Output(channel).Clear(); }
   void CloseAll() override {}
   void CloseAllAfterFailure() noexcept override {}

@@ -7,8 +7,7 @@
 namespace zolt::lsp {
 
 std::string OperandRange(const Instruction& row) {
-  const float unit = row.operand == OperandKind::Scaled ? static_cast<float>(kScale) : 1;
-  return RangeText(static_cast<float>(row.low) / unit, static_cast<float>(row.high) / unit);
+  return RangeText(row.InUnits(row.low), row.InUnits(row.high));
 }
 
 std::string InstructionSummary(const Instruction& row) {

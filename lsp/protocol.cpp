@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <string>
 
+#include "catalog.h"
+
 namespace zolt::lsp {
 namespace {
 
@@ -15,7 +17,7 @@ Json PositionOf(const Document& document, int line, std::size_t column) {
 std::int64_t Whole(const Json& position, const char* name) {
   const Json& number = position.at(name);
   if (!number.is_number_integer())
-    throw InvalidParams(std::string(name) + " is not a whole number");
+    throw InvalidParams(Render(Message("%s is not a whole number", std::string(name))));
   return number.get<std::int64_t>();
 }
 

@@ -67,27 +67,27 @@ void Session::Receive(std::string body) {
 
 void Session::Take(const MessageJson& read) {
   if (read.Kind() == MessageJson::Form::NotJson) {
-    return ReplyError(nullptr, kParseError, "the message is not JSON");
+    return ReplyError(nullptr, kParseError, Tr("the message is not JSON"));
   }
   const Json& message = read.Value();
   if (!message.is_object()) {
-    return ReplyError(nullptr, kInvalidRequest, "a message is a JSON object");
+    return ReplyError(nullptr, kInvalidRequest, Tr("a message is a JSON object"));
   }
   const bool tooDeep = read.Kind() == MessageJson::Form::TooDeep;
   const Json& id = Member(message, "id");
   const bool request = message.contains("id");
   if (request && !IsId(id)) {
     return ReplyError(nullptr, kInvalidRequest,
-                      tooDeep ? TooDeep() : "a request's id is a number or a string");
+                      tooDeep ? TooDeep() : Tr("a request's id is a number or a string"));
   }
   const Json& method = Member(message, "method");
   if (!message.contains("method")) {
     // A response: the server sends no requests, so there is nothing to match.
     if (request && (message.contains("result") || message.contains("error"))) return;
-    return ReplyError(id, kInvalidRequest, "a request or notification names its method");
+    return ReplyError(id, kInvalidRequest, Tr("a request or notification names its method"));
   }
   if (Member(message, "jsonrpc") != "2.0" || !method.is_string()) {
-    return ReplyError(id, kInvalidRequest, "not a JSON-RPC 2.0 message");
+    return ReplyError(id, kInvalidRequest, Tr("not a JSON-RPC 2.0 message"));
   }
   const Json& params = Member(message, "params");
   if (request) {
@@ -106,7 +106,7 @@ void Session::Reject(Frame::Kind kind) {
     case Frame::Kind::NoMemory:
       return ReplyError(nullptr, kInternalError, NoMemory());
     default:
-      return ReplyError(nullptr, kParseError, "the message's header has no Content-Length");
+      return ReplyError(nullptr, kParseError, Tr("the message's header has no Content-Length"));
   }
 }
 
@@ -147,13 +147,14 @@ void Session::Request(const Json& id, const std::string& method, const Json& par
       {"textDocument/codeAction", &Session::CodeActionsIn},
   };
   if (tooDeep) return ReplyError(id, kInvalidRequest, TooDeep());
-  if (shutDown_) return ReplyError(id, kInvalidRequest, "the server is shut down");
+  if (shutDown_) return ReplyError(id, kInvalidRequest, Tr("the server is shut down"));
   if (initialized_ == (method == "initialize")) {
-    return initialized_ ? ReplyError(id, kInvalidRequest, "initialize comes once")
-                        : ReplyError(id, kServerNotInitialized, "initialize comes first");
+    return initialized_ ? ReplyError(id, kInvalidRequest, Tr("initialize comes once"))
+                        : ReplyError(id, kServerNotInitialized, Tr("initialize comes first"));
   }
   const auto handler = kHandlers.find(method);
-  if (handler == kHandlers.end()) return ReplyError(id, kMethodNotFound, "no method " + method);
+  if (handler == kHandlers.end())
+    return ReplyError(id, kMethodNotFound, Render(Message("no method %s", method)));
   try {
     Reply(id, (this->*handler->second)(params));
   } catch (const Json::exception& error) {

@@ -49,20 +49,17 @@ Json SignatureHelp(const Document& document, Place place) {
   std::string mnemonic;
   UpperCase(line.substr(first.start, first.end - first.start), mnemonic);
   const Instruction* row = FindInstruction(mnemonic);
-  if (row == nullptr || row->operand == OperandKind::None || row->operand == OperandKind::End) {
-    return nullptr;
-  }
+  if (row == nullptr || !row->TakesOperand()) return nullptr;
   const std::string parameter = ParameterName(*row);
   std::string documentation = InstructionSummary(*row);
   const std::optional<std::int32_t> address = AddressOf(document, place.line);
   if (row->operand == OperandKind::Relative && address) {
-    // A distance counts from the word after the statement; no address is
-    // below 0.
-    const std::int32_t next = *address + row->words;
+    // No address is below 0.
     documentation +=
-        "\n\n" + Render(Message("from word address %s it reaches %s", std::to_string(*address),
-                                RangeText(static_cast<float>(std::max(0, next + row->low)),
-                                          static_cast<float>(next + row->high))));
+        "\n\n" +
+        Render(Message("from word address %s it reaches %s", std::to_string(*address),
+                       RangeText(static_cast<float>(std::max(0, row->Target(*address, row->low))),
+                                 static_cast<float>(row->Target(*address, row->high)))));
   }
   return {{"signatures",
            {{{"label", std::string(row->mnemonic) + " " + parameter},

@@ -11,7 +11,7 @@ namespace zolt::tools {
 namespace {
 
 bool TakesNoOperand(const Instruction& row) {
-  return row.operand == OperandKind::None || row.operand == OperandKind::End;
+  return !row.TakesOperand();
 }
 
 using Group = bool (*)(const Instruction&);

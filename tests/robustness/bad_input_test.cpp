@@ -183,7 +183,7 @@ const std::set<std::string> kOnlySource = {"prog.ZOL"};
 const std::string kSource = "{dir}/prog.ZOL";
 const std::string kNotRegular = "it is not a regular file but a device, a pipe or a socket";
 const std::string kOneFile =
-    "the listing '{dir}/prog.lst' and the object file '{dir}/prog.obj' are one file";
+    "the output files '{dir}/prog.lst' and '{dir}/prog.obj' are one file";
 constexpr fs::perms kWrite =
     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
 const ProcessOptions kUnprivileged{.account = Account::Unprivileged};
