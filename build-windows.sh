@@ -3,8 +3,9 @@
 # headless. Installs the cross compiler and Wine when they are missing.
 #   dist/windows/zolt.exe      the window
 #   dist/windows/zoltasm.exe   the command line
-# Checks: the GoogleTest suite and the end-to-end cases through CTest with
-# Wine as the emulator, zolt.exe driven from its menu on a headless X server,
+# Checks: the GoogleTest suite, the end-to-end cases and the details window
+# driven by a program of its own, through CTest with Wine as the emulator,
+# zolt.exe driven from its menu on a headless X server,
 # with a screenshot in docs/window-windows.png, and zolt.exe started with a
 # source.
 set -euo pipefail
@@ -18,7 +19,9 @@ build=build-windows
 # The toolchain is chosen once, when the build folder is made.
 toolchain=()
 [ -f "$build/CMakeCache.txt" ] || toolchain=(--toolchain "$PWD/cmake/mingw-w64.cmake")
-cmake -S . -B "$build" "${toolchain[@]}" > /dev/null
+# The tests are built whatever an earlier configuration chose: the checks
+# below run them.
+cmake -S . -B "$build" "${toolchain[@]}" -DBUILD_TESTING=ON > /dev/null
 cmake --build "$build" -j "$(nproc)"
 
 # One file each, nothing to install beside it: only Windows' own DLLs.

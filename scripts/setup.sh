@@ -15,6 +15,7 @@ program=(
   gettext            # msgfmt, which makes the message catalog
   nlohmann-json3-dev # JSON for the language server (header-only: the Windows build uses it too)
   qt6-base-dev       # Qt 6 Widgets for the window
+  qt6-translations-l10n # Qt's own dialogs and buttons in Chinese (qtbase_zh_CN.qm)
 )
 
 # What the tests add.

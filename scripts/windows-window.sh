@@ -22,13 +22,15 @@ fail() {
   exit 1
 }
 
-start_display 640x480
+# The desktop's size: a caller may set a larger one before sourcing this.
+desktop=${desktop:-640x480}
+start_display "$desktop"
 
 # Starts zolt.exe with ARGUMENTS from the scratch folder, in a Wine desktop,
 # which draws the window's frame as a Windows desktop would and gives the
 # message box the keyboard; waits for the main window.
 start_zolt() {
-  (cd "$work" && exec "$build/wine-run" explorer /desktop=zolt,640x480 "$zolt" "$@" 2> "$work/wine.log") &
+  (cd "$work" && exec "$build/wine-run" explorer "/desktop=zolt,$desktop" "$zolt" "$@" 2> "$work/wine.log") &
   program=$!
   wait_for '[ "$(windows_named "$title")" -ge 1 ]' "the main window"
   xdotool mousemove 320 240

@@ -10,22 +10,15 @@
 #include "diagnostic.h"
 #include "diagnostic_text.h"
 #include "file_channels.h"
+#include "listing_keeper.h"
 #include "run.h"
 #include "source_charset.h"
-#include "text.h"
 
 namespace zolt {
 namespace {
 
 std::unique_ptr<Channels> MakeFileChannels() {
   return std::make_unique<FileChannels>();
-}
-
-// The window names a source by its file name: the dialog showed the folder.
-std::string FileNameOf(const std::string& path) {
-  std::size_t name = path.size();
-  while (name > 0 && !IsPathSeparator(path[name - 1])) --name;
-  return path.substr(name);
 }
 
 // How many diagnostics the details show; the rest are counted, so that a
@@ -66,10 +59,23 @@ void Commands::Open() {
 }
 
 void Commands::OpenFile(const std::string& path) {
-  const std::unique_ptr<Channels> channels = makeChannels_();
-  const RunOutcome outcome = Run(compiler_, *channels, path);
+  RunSource(path, false);
+}
+
+void Commands::RunAgain() {
+  if (!details_.SourcePath().empty()) RunSource(details_.SourcePath(), platform_.DetailsOpen());
+}
+
+void Commands::RunSource(const std::string& path, bool inDetails) {
+  ListingKeeper channels(makeChannels_());
+  const RunOutcome outcome = Run(compiler_, channels, path);
   const std::string source = FileNameOf(path);
+  details_.Take(channels.SourcePath().empty() ? path : channels.SourcePath(), compiler_.Diagnostics,
+                outcome.completed ? nullptr : &outcome.failure, compiler_.ErrorCount,
+                channels.Listing());
+  platform_.ShowRunDetails(details_);
   if (!outcome.completed) {
+    if (inDetails) return;
     // The lines in error before the failure come first, as the listing
     // marks them.
     std::string detail = DiagnosticsText(source, compiler_.Diagnostics);
@@ -83,6 +89,7 @@ void Commands::OpenFile(const std::string& path) {
   // run's caption and details in place.
   platform_.SetCaption(LabelId::Label4, outcome.caption);
   platform_.SetDetails(LabelId::Label4, DiagnosticsText(source, compiler_.Diagnostics));
+  platform_.SetLink(details_.LinkText());
 }
 
 void Commands::Exit() {

@@ -9,6 +9,7 @@
 #include "channels.h"
 #include "compiler.h"
 #include "platform.h"
+#include "run_details.h"
 
 namespace zolt {
 
@@ -34,15 +35,25 @@ class Commands {
   // One run over the source at path, chosen without the dialog (a file
   // dropped on the window, a path given to the program).
   void OpenFile(const std::string& path);
+  // The last source once more, without the dialog: the details window's
+  // 重新编译, or a save of the source while the details window is open. A
+  // failure shows in the details window when it is open.
+  void RunAgain();
+  // What the window shows of the last run beyond its status.
+  const RunDetails& Details() const { return details_; }
   // The Exit menu command: hides the window, then ends the program.
   void Exit();
 
  private:
+  // One run over path; a failure shows in a message unless inDetails.
+  void RunSource(const std::string& path, bool inDetails);
+
   Compiler& compiler_;
   Platform& platform_;
   // How the sources the window opens are read for messages when not UTF-8.
   std::unique_ptr<SourceDecoder> decoder_;
   ChannelsFactory makeChannels_;
+  RunDetails details_;
 };
 
 }  // namespace zolt

@@ -44,4 +44,14 @@ inline constexpr std::array<LabelLayout, 4> kLabels = {{
     {LabelId::Label3, "Label3", "二00五年八月", kBrushFamily, 21.75, 128, 280, 193, 33},
 }};
 
+// The link to the details window, in the free band between Label4 and
+// Label2, as wide as the status label above it.
+struct LinkLayout {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+inline constexpr LinkLayout kLink = {104, 209, 233, 15};
+
 }  // namespace zolt

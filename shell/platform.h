@@ -5,6 +5,8 @@
 
 namespace zolt {
 
+class RunDetails;
+
 // The four static labels of the main window, by their form names.
 enum class LabelId { Label1, Label2, Label3, Label4 };
 
@@ -31,6 +33,16 @@ class Platform {
   // A longer text one click away from the label (a tooltip, a details text)
   // that changes neither its caption nor the window's layout; empty for none.
   virtual void SetDetails(LabelId label, const std::string& details) = 0;
+
+  // The link under the status label that opens the details window; an empty
+  // text hides it.
+  virtual void SetLink(const std::string& text) = 0;
+  // The last run changed what the details window shows; an open details
+  // window shows details from now on. details lives as long as the commands.
+  virtual void ShowRunDetails(const RunDetails& details) = 0;
+  // Whether the details window is open: a failed run again from it shows its
+  // cause there instead of in a message.
+  virtual bool DetailsOpen() const = 0;
 
   virtual void HideWindow() = 0;
   // Ends the program at once: no further command runs.

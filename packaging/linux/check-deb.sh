@@ -36,7 +36,7 @@ remove() {
 on_exit remove
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-[[ "$depends" == *libc6* && "$depends" == *libqt6widgets6* ]] || fail "dependencies not worked out: $depends"
+[[ "$depends" == *libc6* && "$depends" == *libqt6widgets6* && "$depends" == *qt6-translations-l10n* ]] || fail "dependencies not worked out: $depends"
 for file in /usr/bin/zolt /usr/bin/zoltasm; do
   [ -x "$file" ] || fail "$file is missing"
 done

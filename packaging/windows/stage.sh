@@ -16,6 +16,8 @@ cp "$from"/*.exe "$top/"
 cp "$from"/*.dll "$top/" 2> /dev/null || true
 cp "$root"/examples/*.ZOL "$top/examples/"
 cp "$root/docs/guide.md" "$root"/docs/man/*.1 "$top/docs/"
+# The pictures the guide shows, beside it.
+cp "$root"/docs/details-*-zh.png "$root/docs/open-dialog-linux-zh.png" "$top/docs/"
 cp -r "${ZOLT_EDITORS:?the editor support the package build made}/." "$top/editors/"
 if [ -n "${ZOLT_VSIX:-}" ]; then cp "$ZOLT_VSIX" "$top/editors/"; fi
 if [ -n "${ZOLT_WEB_PAGE:-}" ]; then

@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QFont>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
@@ -14,16 +15,23 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
 #include <QStringList>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
+#include "details_window.h"
 #include "form1_layout.h"
 #include "source_file_dialog.h"
 #include "zolt.xpm"
 
 namespace zolt {
 namespace {
+
+// The narrowest the failure box's cause is laid out, in pixels.
+constexpr int kNarrowestCause = 320;
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -74,6 +82,7 @@ Form1::Form1(FileChooser chooseFile, ProgramEnd endProgram)
   client->setFixedSize(kClientWidth, kClientHeight);
   setCentralWidget(client);
   CreateLabels(client);
+  CreateLink(client);
 }
 
 void Form1::CreateMenu() {
@@ -100,6 +109,37 @@ void Form1::CreateLabels(QWidget* client) {
     label->setGeometry(layout.left, layout.top, layout.width, layout.height);
     labels_[static_cast<std::size_t>(layout.id)] = label;
   }
+}
+
+// The link lies in the free band between the status label and the maker's
+// line, so it covers nothing; it shows only after a run with something to
+// show. A button drawn as a link, so that Tab reaches it and Enter opens it.
+void Form1::CreateLink(QWidget* client) {
+  link_ = new QPushButton(client);
+  link_->setObjectName("link");
+  link_->setFlat(true);
+  link_->setAutoDefault(true);
+  link_->setCursor(Qt::PointingHandCursor);
+  link_->setStyleSheet(
+      "QPushButton { color: palette(link); text-decoration: underline; border: none;"
+      " text-align: left; padding: 0; }"
+      "QPushButton:focus { outline: 1px dotted palette(link); }");
+  QFont font = link_->font();
+  font.setPixelSize(kLink.height - 3);
+  link_->setFont(font);
+  link_->setGeometry(kLink.left, kLink.top, kLink.width, kLink.height);
+  link_->hide();
+  connect(link_, &QPushButton::clicked, this, [this] { OpenDetails(); });
+}
+
+void Form1::OpenDetails() {
+  if (details_ == nullptr) {
+    details_ = new DetailsWindow(this, [this] { commands_.RunAgain(); });
+  }
+  details_->Show(commands_.Details());
+  details_->show();
+  details_->raise();
+  details_->activateWindow();
 }
 
 QLabel* Form1::LabelOf(LabelId id) const {
@@ -135,13 +175,21 @@ void Form1::ShowMessage(const std::string& text, const std::string& detail) {
   box.setTextFormat(Qt::PlainText);
   box.setInformativeText(QString::fromStdString(detail));
   box.setStandardButtons(QMessageBox::Ok);
-  // The cause is a second, smaller text under the fixed message, wide enough
-  // that a path in it does not break into a narrow column.
+  // The cause is a second, smaller text under the fixed message, as wide as
+  // its longest line so that no word of a quote breaks, within most of the
+  // screen: only a longer path wraps.
   if (auto* informative = box.findChild<QLabel*>("qt_msgbox_informativelabel")) {
     QFont smaller = informative->font();
     smaller.setPointSizeF(QFontInfo(smaller).pointSizeF() * 0.85);
     informative->setFont(smaller);
-    informative->setMinimumWidth(320);
+    const QFontMetrics metrics(smaller);
+    int widest = 0;
+    for (const QString& line : box.informativeText().split('\n')) {
+      widest = std::max(widest, metrics.horizontalAdvance(line) + metrics.averageCharWidth());
+    }
+    const int screenWidth = screen()->availableGeometry().width() * 9 / 10;
+    informative->setMinimumWidth(
+        std::clamp(widest, kNarrowestCause, std::max(kNarrowestCause, screenWidth)));
   }
   box.exec();
 }
@@ -152,6 +200,19 @@ void Form1::SetCaption(LabelId label, const std::string& caption) {
 
 void Form1::SetDetails(LabelId label, const std::string& details) {
   LabelOf(label)->setToolTip(QString::fromStdString(details));
+}
+
+void Form1::SetLink(const std::string& text) {
+  link_->setText(QString::fromStdString(text));
+  link_->setVisible(!text.empty());
+}
+
+void Form1::ShowRunDetails(const RunDetails& details) {
+  if (DetailsOpen()) details_->Show(details);
+}
+
+bool Form1::DetailsOpen() const {
+  return details_ != nullptr && details_->isVisible();
 }
 
 void Form1::HideWindow() {

@@ -14,9 +14,12 @@
 class QDragEnterEvent;
 class QDropEvent;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace zolt {
+
+class DetailsWindow;
 
 // The main window on Linux: four labels, the menu `file` with Open and Exit,
 // and the compiler it owns for its whole life. Its commands are the shared
@@ -43,18 +46,25 @@ class Form1 : public QMainWindow, private Platform {
  private:
   void CreateMenu();
   void CreateLabels(QWidget* client);
+  void CreateLink(QWidget* client);
   QLabel* LabelOf(LabelId id) const;
+  void OpenDetails();
 
   std::string ShowOpenDialog(const std::string& fileName) override;
   void ShowMessage(const std::string& text, const std::string& detail) override;
   void SetCaption(LabelId label, const std::string& caption) override;
   void SetDetails(LabelId label, const std::string& details) override;
+  void SetLink(const std::string& text) override;
+  void ShowRunDetails(const RunDetails& details) override;
+  bool DetailsOpen() const override;
   void HideWindow() override;
   void EndProgram() override;
 
   FileChooser chooseFile_;
   ProgramEnd endProgram_;
   std::array<QLabel*, 4> labels_{};
+  QPushButton* link_ = nullptr;
+  DetailsWindow* details_ = nullptr;
   Compiler compiler_;
   Commands commands_;
 };

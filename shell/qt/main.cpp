@@ -6,7 +6,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdlib>
 #include <iostream>
 #include <string_view>
@@ -70,6 +73,11 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(OnToolkitMessage);
   int toolkitArguments = 1;
   QApplication application(toolkitArguments, argv);
+  // Qt's own dialogs and buttons (the open dialog, OK) in the user's language.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTexts);
+  }
   zolt::Form1 window;
   window.show();
   windowShown = true;

@@ -17,6 +17,7 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"ZoltForm1";
 constexpr WORD kOpenCommand = 1;
 constexpr WORD kExitCommand = 2;
+constexpr WORD kLinkId = 3;
 constexpr int kIconResource = 1;
 // Room for the longest path Windows can hand back, with its terminator.
 constexpr std::size_t kPathCapacity = 32768;
@@ -66,11 +67,14 @@ Form1::Form1(HINSTANCE instance)
   CreateMenuBar();
   CreateLabels();
   CreateDetailsTip();
+  CreateLink();
 }
 
 Form1::~Form1() {
   if (window_ != nullptr) DestroyWindow(window_);
+  detailsWindow_.reset();
   for (const HFONT font : fonts_) DeleteObject(font);
+  if (linkFont_ != nullptr) DeleteObject(linkFont_);
 }
 
 void Form1::Show(int showCommand) {
@@ -124,6 +128,41 @@ void Form1::CreateDetailsTip() {
   SendMessageW(detailsTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+// The link lies in the free band between the status label and the maker's
+// line, so it covers nothing; it shows only after a run with something to
+// show. Tab reaches it and Enter opens it, as a click does.
+void Form1::CreateLink() {
+  link_ =
+      CreateWindowExW(0, WC_LINK, L"", WS_CHILD | WS_TABSTOP, Scaled(kLink.left), Scaled(kLink.top),
+                      Scaled(kLink.width), Scaled(kLink.height), window_,
+                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kLinkId)), instance_, nullptr);
+  LOGFONTW font{};
+  font.lfHeight = -Scaled(kLink.height - 3);
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = GB2312_CHARSET;
+  linkFont_ = CreateFontIndirectW(&font);
+  SendMessageW(link_, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_), FALSE);
+}
+
+void Form1::OpenDetails() {
+  if (!detailsWindow_) {
+    detailsWindow_ =
+        std::make_unique<DetailsWindow>(instance_, window_, [this] { commands_.RunAgain(); });
+  }
+  detailsWindow_->Show(commands_.Details());
+  SetForegroundWindow(detailsWindow_->Handle());
+}
+
+bool Form1::TakeDialogMessage(MSG& message) {
+  if (detailsWindow_ && detailsWindow_->IsOpen() &&
+      IsDialogMessageW(detailsWindow_->Handle(), &message)) {
+    return true;
+  }
+  // Only Tab: Enter on the window would send IDOK, which is Open's number.
+  return window_ != nullptr && message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
+         IsDialogMessageW(window_, &message);
+}
+
 LRESULT CALLBACK Form1::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -140,6 +179,13 @@ LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_COMMAND:
       if (HIWORD(wParam) == 0 && lParam == 0) RunCommand(LOWORD(wParam));
       return 0;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (header->idFrom == kLinkId && (header->code == NM_CLICK || header->code == NM_RETURN)) {
+        OpenDetails();
+      }
+      return 0;
+    }
     case WM_DROPFILES:
       OpenDroppedFile(reinterpret_cast<HDROP>(wParam));
       return 0;
@@ -189,7 +235,8 @@ std::string Form1::ShowOpenDialog(const std::string& fileName) {
 }
 
 void Form1::ShowMessage(const std::string& text, const std::string& detail) {
-  const std::string message = detail.empty() ? text : text + "\n" + detail;
+  // A blank line between the headline and its cause, as the Linux box shows them.
+  const std::string message = detail.empty() ? text : text + "\n\n" + detail;
   MessageBoxW(window_, WideFromUtf8(message).c_str(), WideFromUtf8(kTitle).c_str(), MB_OK);
 }
 
@@ -205,6 +252,19 @@ void Form1::SetDetails(LabelId label, const std::string& details) {
   tool.uId = reinterpret_cast<UINT_PTR>(labels_[static_cast<std::size_t>(label)]);
   tool.lpszText = details_.data();
   SendMessageW(detailsTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Form1::SetLink(const std::string& text) {
+  SetWindowTextW(link_, (L"<a>" + WideFromUtf8(text) + L"</a>").c_str());
+  ShowWindow(link_, text.empty() ? SW_HIDE : SW_SHOW);
+}
+
+void Form1::ShowRunDetails(const RunDetails& details) {
+  if (DetailsOpen()) detailsWindow_->Show(details);
+}
+
+bool Form1::DetailsOpen() const {
+  return detailsWindow_ && detailsWindow_->IsOpen();
 }
 
 void Form1::HideWindow() {

@@ -4,10 +4,12 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "commands.h"
 #include "compiler.h"
+#include "details_window.h"
 #include "platform.h"
 
 namespace zolt {
@@ -24,6 +26,9 @@ class Form1 : private Platform {
   ~Form1() override;
 
   void Show(int showCommand);
+  // Lets the window's controls and the details window's take Tab and Enter;
+  // true when message was theirs.
+  bool TakeDialogMessage(MSG& message);
   // Runs the Open command for path without the dialog.
   void OpenFile(const std::wstring& path);
 
@@ -36,6 +41,8 @@ class Form1 : private Platform {
   void CreateMenuBar();
   void CreateLabels();
   void CreateDetailsTip();
+  void CreateLink();
+  void OpenDetails();
   // Pixels at 96 pixels per inch in the screen's own pixels.
   int Scaled(int pixels) const;
 
@@ -43,6 +50,9 @@ class Form1 : private Platform {
   void ShowMessage(const std::string& text, const std::string& detail) override;
   void SetCaption(LabelId label, const std::string& caption) override;
   void SetDetails(LabelId label, const std::string& details) override;
+  void SetLink(const std::string& text) override;
+  void ShowRunDetails(const RunDetails& details) override;
+  bool DetailsOpen() const override;
   void HideWindow() override;
   void EndProgram() override;
 
@@ -53,6 +63,9 @@ class Form1 : private Platform {
   std::array<HFONT, 4> fonts_{};
   HWND detailsTip_ = nullptr;
   std::wstring details_;
+  HWND link_ = nullptr;
+  HFONT linkFont_ = nullptr;
+  std::unique_ptr<DetailsWindow> detailsWindow_;
   bool ended_ = false;
   Compiler compiler_;
   Commands commands_;

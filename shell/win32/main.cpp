@@ -39,7 +39,7 @@ std::wstring SourceFromCommandLine() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   zolt::UseEnvironmentLanguage();
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_LINK_CLASS};
   InitCommonControlsEx(&controls);
   zolt::Form1 window(instance);
   window.Show(showCommand);
@@ -47,6 +47,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   if (!source.empty()) window.OpenFile(source);
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (window.TakeDialogMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
