@@ -62,6 +62,8 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
         return Wrong(zolt::Message("-o needs the name of the file to write"));
       }
       line.output = arguments[at];
+    } else if (argument.starts_with("--input-charset=")) {
+      line.inputCharset = argument.substr(std::string_view("--input-charset=").size());
     } else if (argument == "--lsp") {
       return Wrong(zolt::Message("--lsp takes no other argument"));
     } else {

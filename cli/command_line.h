@@ -18,6 +18,9 @@ struct CommandLine {
   bool addresses = false;
   // With --disassemble: the file to write.
   std::optional<std::string> output;
+  // With --input-charset: the character set sources that are not UTF-8 are
+  // quoted in.
+  std::optional<std::string> inputCharset;
   // The sources named, or the one object file with --disassemble.
   std::vector<std::string> sources;
   // Why the arguments are wrong, for Request::Wrong.

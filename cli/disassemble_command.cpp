@@ -13,6 +13,8 @@
 #include "hard_error.h"
 #include "quote.h"
 #include "run.h"
+#include "system_reason.h"
+#include "terminal_text.h"
 #include "whole_file.h"
 
 namespace {
@@ -28,7 +30,7 @@ void WriteSource(const DisassembleCommand& command, const std::string& source) {
     errno = 0;
     if (!(std::cout << source << std::flush)) {
       throw zolt::HardError(zolt::Message("cannot write to standard output: %s",
-                                          std::strerror(errno != 0 ? errno : EIO)));
+                                          zolt::SystemReason(errno != 0 ? errno : EIO)));
     }
     return;
   }
@@ -50,14 +52,17 @@ int RunDisassembly(const DisassembleCommand& command) {
     const zolt::Disassembly disassembly = zolt::Disassemble(
         channels.ReadAll(command.object), zolt::DisassemblyOptions{command.addresses});
     for (const zolt::Diagnostic& warning : disassembly.warnings) {
-      if (command.warnings) std::cerr << zolt::DiagnosticText(command.object, warning);
+      if (command.warnings) {
+        std::cerr << ForTerminal([&] { return zolt::DiagnosticText(command.object, warning); });
+      }
     }
     WriteSource(command, disassembly.source);
     return disassembly.warnings.empty() ? kClean : kWordsAsComments;
   } catch (...) {
     failure = zolt::CaughtFailure(zolt::N_("there is not enough memory for this object file"));
   }
-  std::cerr << zolt::DiagnosticText(command.object, failure) << zolt::Tr("disassembly stopped.")
-            << '\n';
+  std::cerr << ForTerminal([&] {
+    return zolt::DiagnosticText(command.object, failure) + zolt::Tr("disassembly stopped.") + '\n';
+  });
   return kFailed;
 }

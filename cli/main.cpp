@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,9 +17,13 @@
 #include "diagnostic_text.h"
 #include "disassemble_command.h"
 #include "file_channels.h"
+#include "quote.h"
 #include "run.h"
 #include "session.h"
+#include "source_charset.h"
 #include "standard_input.h"
+#include "system_reason.h"
+#include "terminal_text.h"
 #include "zoltasm.h"
 
 namespace {
@@ -29,7 +34,7 @@ constexpr int kFailed = 2;
 
 const char* Usage() {
   return zolt::Tr(
-      "usage: zoltasm [-w] [--quiet] [--] SOURCE...\n"
+      "usage: zoltasm [--input-charset=NAME] [-w] [--quiet] [--] SOURCE...\n"
       "       zoltasm --disassemble [--addresses] [-o FILE] [-w] [--quiet] OBJECT\n"
       "       zoltasm --lsp\n"
       "       zoltasm --help | --version\n"
@@ -37,6 +42,9 @@ const char* Usage() {
       "Assembles each ZOLT source and writes its listing (.lst) and object file\n"
       "(.obj) beside it, replacing the last three characters of the path.\n"
       "\n"
+      "  --input-charset=NAME\n"
+      "                 quote a source that is not UTF-8 in the character set NAME\n"
+      "                 (GBK, GB18030, BIG5...), not in the system's own\n"
       "  -w             do not report warnings\n"
       "  --quiet        do not report the lines in error or warnings, only failures\n"
       "  --disassemble  write a source that assembles to the object file OBJECT\n"
@@ -59,7 +67,8 @@ int outputError = 0;
 
 void WriteStatus(const std::string& caption) {
   errno = 0;
-  if (!(std::cout << caption << '\n' << std::flush) && outputError == 0) {
+  if (!(std::cout << ForTerminal([&] { return caption + '\n'; }) << std::flush) &&
+      outputError == 0) {
     outputError = errno != 0 ? errno : EIO;
   }
 }
@@ -70,7 +79,7 @@ void Report(const std::string& source, const std::vector<zolt::Diagnostic>& diag
   if (options.quiet) return;
   for (const zolt::Diagnostic& diagnostic : diagnostics) {
     if (diagnostic.severity == zolt::Severity::Warning && !options.warnings) continue;
-    std::cerr << zolt::DiagnosticText(source, diagnostic);
+    std::cerr << ForTerminal([&] { return zolt::DiagnosticText(source, diagnostic); });
   }
 }
 
@@ -80,8 +89,9 @@ int Assemble(zolt::Compiler& compiler, const std::string& source, const CommandL
   const zolt::RunOutcome outcome = zolt::Run(compiler, channels, source);
   Report(source, compiler.Diagnostics, options);
   if (!outcome.completed) {
-    std::cerr << zolt::DiagnosticText(source, outcome.failure) << zolt::Tr("assembly stopped.")
-              << '\n';
+    std::cerr << ForTerminal([&] {
+      return zolt::DiagnosticText(source, outcome.failure) + zolt::Tr("assembly stopped.") + '\n';
+    });
     return kFailed;
   }
   WriteStatus(outcome.caption);
@@ -89,7 +99,9 @@ int Assemble(zolt::Compiler& compiler, const std::string& source, const CommandL
 }
 
 int ArgumentError(const zolt::Message& message) {
-  std::cerr << "zoltasm: " << zolt::Tr("error: ") << zolt::Render(message) << '\n' << Usage();
+  std::cerr << ForTerminal([&] {
+    return "zoltasm: " + std::string(zolt::Tr("error: ")) + zolt::Render(message) + '\n' + Usage();
+  });
   return kFailed;
 }
 
@@ -109,7 +121,7 @@ int RunZoltasm(const std::vector<std::string>& arguments) {
   const CommandLine line = ReadCommandLine(arguments);
   switch (line.request) {
     case CommandLine::Request::Help:
-      std::cout << Usage();
+      std::cout << ForTerminal(Usage);
       return kClean;
     case CommandLine::Request::Version:
       std::cout << "zoltasm " ZOLT_VERSION "\n";
@@ -122,8 +134,18 @@ int RunZoltasm(const std::vector<std::string>& arguments) {
     case CommandLine::Request::Assemble:
       break;
   }
+  // A source that is not UTF-8 is quoted in the character set named, else
+  // in the system's legacy one.
+  const std::unique_ptr<zolt::SourceDecoder> decoder =
+      line.inputCharset ? zolt::DecoderNamed(*line.inputCharset)
+                        : zolt::LegacyDecoder(zolt::CurrentLanguage() == zolt::Language::Chinese);
+  if (line.inputCharset && decoder == nullptr) {
+    return ArgumentError(zolt::Message("unknown character set %s in --input-charset",
+                                       zolt::Quote(*line.inputCharset)));
+  }
   // One compile context for all runs, as the window keeps one for its life.
   zolt::Compiler compiler;
+  compiler.Decoder = decoder.get();
   int status = kClean;
   for (const std::string& source : line.sources) {
     status = std::max(status, Assemble(compiler, source, line));
@@ -131,10 +153,12 @@ int RunZoltasm(const std::vector<std::string>& arguments) {
   // A status line that never arrived is a failure too, said where it can be
   // read.
   if (outputError != 0) {
-    std::cerr << "zoltasm: " << zolt::Tr("error: ")
-              << zolt::Render(zolt::Message("cannot write to standard output: %s",
-                                            std::strerror(outputError)))
-              << '\n';
+    std::cerr << ForTerminal([] {
+      return "zoltasm: " + std::string(zolt::Tr("error: ")) +
+             zolt::Render(zolt::Message("cannot write to standard output: %s",
+                                        zolt::SystemReason(outputError))) +
+             '\n';
+    });
     status = kFailed;
   }
   return status;

@@ -10,3 +10,10 @@ foreach(locale zh_CN zh_TW)
                     COMMAND_ERROR_IS_FATAL ANY)
   endif()
 endforeach()
+# The legacy character sets a Chinese terminal may use.
+foreach(charset GB18030 GBK)
+  if(NOT EXISTS ${ZOLT_LOCALE_PATH}/zh_CN.${charset})
+    execute_process(COMMAND localedef -i zh_CN -f ${charset} ${ZOLT_LOCALE_PATH}/zh_CN.${charset}
+                    COMMAND_ERROR_IS_FATAL ANY)
+  endif()
+endforeach()

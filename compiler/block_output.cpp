@@ -1,6 +1,7 @@
 // BOUT: a count and that many data lines, each one more word of the program.
 #include "checked16.h"
 #include "compiler.h"
+#include "full_width.h"
 #include "hard_error.h"
 #include "numbers.h"
 #include "quote.h"
@@ -16,10 +17,12 @@ namespace {
 // large to convert, at its line, after the lines before it.
 std::int32_t DataLines(std::string_view count, const Written& written) {
   if (!LooksLikeLiteral(count)) {
-    throw HardError(
+    HardError error(
         Message("the BOUT count %s is not a number; write the count as a number, "
                 "not a symbol",
-                Quote(written.word)));
+                Quote(written.Readable())));
+    ExplainFullWidthIn(written, error);
+    throw error;
   }
   RequireNumber(count, written);
   return count[0] == '-' ? 0 : ToInteger(count, written);
@@ -34,7 +37,7 @@ int Compiler::BlockPass1(const Instruction& header) {
                    std::to_string(header.low), std::to_string(header.high));
   });
   Word2 = CommWord(LineText);
-  const std::int32_t length = DataLines(focus_, {Original(focus_)});
+  const std::int32_t length = DataLines(focus_, WrittenAs(focus_));
   Advance(header.words);
   if (length == 0) return 0;
   Advance(length);
@@ -94,7 +97,7 @@ bool Compiler::WarnIfNotData(std::string_view dataWord, int dataLine, int bout, 
   const bool comment = dataWord.starts_with(';');
   if (!comment && FindInstruction(dataWord) == nullptr && dataWord.back() != ':') return false;
   focus_ = dataWord;
-  const std::string quoted = Quote(Original(dataWord));
+  const std::string quoted = Quote(Readable(dataWord));
   const std::string line = std::to_string(dataLine);
   Warn(comment
            ? Message("%s is read as data line %s of the BOUT block, not as a comment", quoted, line)

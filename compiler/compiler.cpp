@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "checked16.h"
+#include "full_width.h"
 #include "hard_error.h"
 #include "listing_format.h"
 #include "numbers.h"
@@ -52,6 +53,7 @@ void Compiler::ReadSource(Channels& channels) {
   sourceLines_.clear();
   source_ = channels.ReadAll(FileName);
   UpperCase(source_, upperSource_);
+  legacy_ = Decoder != nullptr && !IsUtf8(source_);
   // Room for the lines at once, so that the table is never moved as it
   // fills: every LF ends a line (alone or after a CR), so a source whose
   // lines end in LF or CR LF takes one entry per LF and one for a last line
@@ -170,7 +172,7 @@ void Compiler::DefineLabel(bool firstPass) {
 
 void Compiler::WarnDefinedAgain(std::string_view name, int firstLine) {
   focus_ = name;
-  const std::string quoted = Quote(Original(name));
+  const std::string quoted = Quote(Readable(name));
   Warn(Message("%s is defined again; the first definition stands", quoted),
        {{Severity::Note,
          FirstWordOf(firstLine - 1),
@@ -191,15 +193,17 @@ void Compiler::DefineEquSymbol() {
   LineText.remove_prefix(Word2.size());
   RequireWord([&] {
     return Message("EQU has no value; write a number after it, as in %s",
-                   Quote(std::string(Original(name)) + " EQU 5"));
+                   Quote(Readable(name) + " EQU 5"));
   });
   const std::string_view value = CommWord(LineText);
   Word2 = value;
   if (!StartsLikeNumber(value)) {
-    throw HardError(Message("the EQU value %s is not a number; EQU takes a number, not a symbol",
-                            Quote(Original(value))));
+    HardError error(Message("the EQU value %s is not a number; EQU takes a number, not a symbol",
+                            Quote(Readable(value))));
+    ExplainFullWidthIn(WrittenAs(value), error);
+    throw error;
   }
-  const float number = ToSingle(value, {Original(value)});
+  const float number = ToSingle(value, WrittenAs(value));
   focus_ = name;
   const std::optional<int> earlier = Symbols.Define(Word1, number, lineIndex_ + 1);
   if (earlier) WarnDefinedAgain(name, *earlier);
@@ -252,7 +256,7 @@ void Compiler::WarnAfterLabel() {
   Warn(
       Message("the statement %s after the label is ignored; a label line holds nothing else, "
               "so put the statement on a line of its own",
-              Quote(Original(word))));
+              Quote(Readable(word))));
 }
 
 void Compiler::ListUnrecognised(Channels& channels) {
@@ -283,9 +287,27 @@ void Compiler::PlaceFix(HardError& error) const {
                      : std::nullopt);
 }
 
+void Compiler::NoteFullWidth(std::string_view upperWord) {
+  std::optional<FullWidthHint> hint = ExplainFullWidth(Readable(upperWord));
+  if (!hint) return;
+  // A correction is made of UTF-8: it fits only a source that is UTF-8.
+  if (!legacy_) Correct(upperWord, std::move(hint->corrected));
+  notes_.push_back(
+      {Severity::Note, LocationIn(lineIndex_, upperWord), std::move(hint->message), {}, {}});
+}
+
+void Compiler::NoteNearestSymbol(std::string_view upperWord) {
+  const std::optional<std::string_view> name = Symbols.Nearest(upperWord);
+  if (!name) return;
+  Correct(upperWord, std::string(*name));
+  notes_.push_back({Severity::Note, Here(), Message("did you mean %s?", Quote(*name)), {}, {}});
+}
+
 void Compiler::SoftError(Message cause) {
   ErrorFlag = 1;
-  Diagnostics.push_back({Severity::Error, Here(), std::move(cause), {}, std::move(fix_)});
+  Diagnostics.push_back(
+      {Severity::Error, Here(), std::move(cause), std::move(notes_), std::move(fix_)});
+  notes_.clear();
   fix_.reset();
 }
 
@@ -298,14 +320,19 @@ void Compiler::PutInLineOrder() {
 }
 
 void Compiler::Warn(Message cause, std::vector<Diagnostic> notes) {
-  Diagnostics.push_back({Severity::Warning, Here(), std::move(cause), std::move(notes), {}});
+  notes.insert(notes.end(), notes_.begin(), notes_.end());
+  notes_.clear();
+  Diagnostics.push_back(
+      {Severity::Warning, Here(), std::move(cause), std::move(notes), std::move(fix_)});
+  fix_.reset();
 }
 
 void Compiler::WarnIgnored(std::string_view rest, const char* ignored, std::string_view subject) {
   const std::size_t at = FindNonBlank(rest);
   if (at == rest.size() || rest[at] == ';') return;
   focus_ = rest.substr(at, FindBlank(rest, at) - at);
-  Warn(Message(ignored, Quote(Original(focus_)), subject));
+  NoteFullWidth(focus_);
+  Warn(Message(ignored, Quote(Readable(focus_)), subject));
 }
 
 std::string_view Compiler::FirstWord() const {
@@ -337,7 +364,7 @@ Location Compiler::LocationIn(int index, std::string_view word) const {
   if (!Within(word, line) || word.empty()) return where;
   where.start = static_cast<std::uint32_t>(word.data() - line.data());
   where.length = static_cast<std::uint32_t>(word.size());
-  const std::string_view before = LineIn(source_, index).substr(0, where.start);
+  const std::string before = Readable(line.substr(0, where.start));
   for (std::size_t at = 0; at < before.size(); at += CharacterLength(before, at)) ++where.column;
   return where;
 }

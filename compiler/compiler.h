@@ -15,6 +15,7 @@
 #include "message.h"
 #include "numbers.h"
 #include "run_observer.h"
+#include "source_decoder.h"
 #include "symbol_table.h"
 #include "text.h"
 
@@ -80,6 +81,10 @@ class Compiler {
   // language server); none by default.
   RunObserver* Observer = nullptr;
 
+  // Decodes a source that is not UTF-8 for what messages quote of it; none
+  // by default, and then such bytes are shown escaped.
+  const SourceDecoder* Decoder = nullptr;
+
   // The encoding step of one instruction line: Word1 and LineText hold the
   // prepared line, ListAddress its address.
   void Encode(const Instruction& instruction);
@@ -130,7 +135,19 @@ class Compiler {
              float unit = 1);
   // The last operand as the user wrote it, or the symbol it named.
   Written OperandWritten() const {
-    return {Original(operandWord_), operandIsSymbol_ ? &operandSymbol_ : nullptr};
+    Written written = WrittenAs(operandWord_);
+    if (operandIsSymbol_) written.symbol = &operandSymbol_;
+    return written;
+  }
+  // A word of the upper-cased source as written, decoded for messages when
+  // the source is in a legacy code page.
+  Written WrittenAs(std::string_view upper) const {
+    return {Original(upper), nullptr, legacy_ ? Decoder->ToUtf8(Original(upper)) : std::string()};
+  }
+  // A view of the upper-cased source as messages quote it: as written, in
+  // UTF-8.
+  std::string Readable(std::string_view upper) const {
+    return legacy_ ? Decoder->ToUtf8(Original(upper)) : std::string(Original(upper));
   }
   // A view of the upper-cased source shown as the source has it (the same
   // bytes in the user's own letter case); other text as it is.
@@ -148,6 +165,12 @@ class Compiler {
   void Correct(std::string_view upperBytes, std::string text);
   // Places the correction a failure spells out on the failing line.
   void PlaceFix(HardError& error) const;
+  // Says what a full-width character in the word (upper-cased source) stands
+  // for, as a note and a correction for the next soft error or warning.
+  void NoteFullWidth(std::string_view upperWord);
+  // Names the defined symbol an undefined one is a slip from, as a note and
+  // a correction for the next soft error.
+  void NoteNearestSymbol(std::string_view upperWord);
   void SoftError(Message cause);
   void PutInLineOrder();
   void Warn(Message cause, std::vector<Diagnostic> notes = {});
@@ -187,6 +210,8 @@ class Compiler {
   // and where its lines lie; the lines are never copied.
   std::string source_;
   std::string upperSource_;
+  // Whether the source read is not UTF-8 and Decoder reads it.
+  bool legacy_ = false;
   std::vector<LineSpan> sourceLines_;
   // The source line being worked on (0-based), for diagnostics and hard
   // errors; -1 outside the passes.
@@ -199,8 +224,10 @@ class Compiler {
   // The value text of the last symbol operand, which CommWord1 returns.
   std::string valueText_;
   bool operandIsSymbol_ = false;
-  // What the next soft error is to carry as its correction.
+  // What the next soft error or warning is to carry as its correction, and
+  // as notes beside its own.
   std::optional<Fix> fix_;
+  std::vector<Diagnostic> notes_;
   SymbolOperand operandSymbol_{};
 };
 

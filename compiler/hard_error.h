@@ -22,9 +22,13 @@ class HardError : public std::runtime_error {
 
   const Diagnostic& Failure() const { return failure_; }
   // The run adds the line it was on (and the word) when the failure arose
-  // below it, where neither is known.
+  // below it, where neither is known; its notes about that word too.
   void LocateIfUnknown(const Location& where) {
-    if (failure_.where.line == 0) failure_.where = where;
+    if (failure_.where.line != 0) return;
+    failure_.where = where;
+    for (Diagnostic& note : failure_.notes) {
+      if (note.where.line == 0) note.where = where;
+    }
   }
   void AddNote(Diagnostic note) { failure_.notes.push_back(std::move(note)); }
 

@@ -2,12 +2,21 @@
 // it, so that each front end shows it in its own user's language.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace zolt {
+
+// An argument that is a text of its own, shown in the user's language with
+// the message: a catalog text (a system's reason for a failure, in the
+// product's words), or with `translated` a text already in that language.
+struct TextArg {
+  std::string text;
+  bool translated = false;
+};
 
 // `text` is the English text exactly as the message catalog holds it, with
 // "%s" (or "%1$s", "%2$s" for a translation that reorders them) where each
@@ -16,14 +25,27 @@ namespace zolt {
 struct Message {
   const char* text = "";
   std::vector<std::string> args;
+  // Which args are catalog texts, one bit each from the first.
+  std::uint32_t catalogArgs = 0;
 
   Message() = default;
   template <typename... Args>
-  explicit Message(const char* catalogText, Args&&... values)
-      : text(catalogText), args{std::string(std::forward<Args>(values))...} {}
+  explicit Message(const char* catalogText, Args&&... values) : text(catalogText) {
+    (Add(std::forward<Args>(values)), ...);
+  }
 
   friend bool operator==(const Message& a, const Message& b) {
-    return std::string_view(a.text) == b.text && a.args == b.args;
+    return std::string_view(a.text) == b.text && a.args == b.args && a.catalogArgs == b.catalogArgs;
+  }
+
+ private:
+  void Add(TextArg arg) {
+    if (!arg.translated) catalogArgs |= std::uint32_t{1} << args.size();
+    args.push_back(std::move(arg.text));
+  }
+  template <typename Value>
+  void Add(Value&& value) {
+    args.emplace_back(std::forward<Value>(value));
   }
 };
 

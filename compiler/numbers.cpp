@@ -9,6 +9,7 @@
 
 #include "channels.h"
 #include "float_chars.h"
+#include "full_width.h"
 #include "hard_error.h"
 #include "quote.h"
 #include "text.h"
@@ -42,7 +43,8 @@ HardError NotANumberError(std::string_view text, const Written& written) {
   const std::string quoted = Quoted(written);
   const auto correcting = [&](Message message, std::size_t at, std::size_t length, std::string by) {
     HardError error(std::move(message));
-    if (written.symbol == nullptr) {
+    // A correction is made of UTF-8: it fits only a word that is.
+    if (written.symbol == nullptr && written.decoded.empty()) {
       error.Correct(written.word, {static_cast<std::uint32_t>(at),
                                    static_cast<std::uint32_t>(length), std::move(by)});
     }
@@ -61,7 +63,7 @@ HardError NotANumberError(std::string_view text, const Written& written) {
   }
   // Before the comment's hint: "5　;X" has a blank before its ';', only
   // not one that separates words.
-  if (const std::optional<OtherBlank> blank = FindOtherBlank(text)) {
+  if (const std::optional<OtherBlank> blank = FindOtherBlank(written.Readable())) {
     if (blank->code == 0x3000) {
       return correcting(
           Message("%s is not a number; a full-width space (U+3000) stands in it, and only spaces "
@@ -72,6 +74,11 @@ HardError NotANumberError(std::string_view text, const Written& written) {
     return HardError(Message(
         "%s is not a number; the blank U+%s stands in it, and only spaces and tabs separate words",
         quoted, HexDigits(blank->code, 4)));
+  }
+  if (written.symbol == nullptr && ExplainFullWidth(written.Readable())) {
+    HardError error(Message("%s is not a number", quoted));
+    ExplainFullWidthIn(written, error);
+    return error;
   }
   if (text.find(';') != std::string_view::npos) {
     return HardError(
@@ -242,7 +249,7 @@ bool StartsLikeNumber(std::string_view word) {
 // symbol and the value text it stands for in an operand, the number the
 // operand was read from.
 std::string Quoted(const Written& written) {
-  if (written.symbol == nullptr) return Quote(written.word);
+  if (written.symbol == nullptr) return Quote(written.Readable());
   return Quote(written.symbol->name) + " (" + ValueText(written.symbol->value) + ")";
 }
 

@@ -34,6 +34,11 @@ struct SymbolOperand {
 struct Written {
   std::string_view word;
   const SymbolOperand* symbol = nullptr;
+  // The word decoded, when the source is in a legacy code page; empty when
+  // the word's bytes are already UTF-8.
+  std::string decoded = {};
+
+  std::string_view Readable() const { return decoded.empty() ? word : decoded; }
 };
 
 // 'WORD' as written, or 'NAME' (VALUE) for a symbol, with the value text the

@@ -44,17 +44,20 @@ std::vector<std::string> ShownCharacters(std::string_view text) {
   return shown;
 }
 
-// The pieces [from, to) in quotes, with "…" after them when more follow
-// (and then the pieces from tail on).
-std::string Quoted(const std::vector<std::string>& pieces, std::size_t to, std::size_t tail) {
-  std::string text(1, '\'');
+// The pieces [0, to), with "…" after them when more follow (and then the
+// pieces from tail on).
+std::string Joined(const std::vector<std::string>& pieces, std::size_t to, std::size_t tail) {
+  std::string text;
   for (std::size_t i = 0; i < to; ++i) text.append(pieces[i]);
   if (to < pieces.size()) {
     text.append(kEllipsis);
     for (std::size_t i = tail; i < pieces.size(); ++i) text.append(pieces[i]);
   }
-  text.push_back('\'');
   return text;
+}
+
+std::string Quoted(const std::vector<std::string>& pieces, std::size_t to, std::size_t tail) {
+  return '\'' + Joined(pieces, to, tail) + '\'';
 }
 
 }  // namespace
@@ -73,13 +76,17 @@ std::string Escaped(std::string_view text) {
   return escaped;
 }
 
-std::string Quote(std::string_view text) {
+std::string Shown(std::string_view text) {
   // Only the characters shown are looked at: a word of many megabytes costs
   // no more than one of sixty characters.
   const std::size_t enough = 4 * (kQuotedCharacters + 1);
   const std::vector<std::string> shown = ShownCharacters(text.substr(0, enough));
   const std::size_t kept = std::min(shown.size(), kQuotedCharacters);
-  return Quoted(shown, kept, shown.size());
+  return Joined(shown, kept, shown.size());
+}
+
+std::string Quote(std::string_view text) {
+  return '\'' + Shown(text) + '\'';
 }
 
 std::string QuotePath(std::string_view path) {

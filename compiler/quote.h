@@ -17,8 +17,11 @@ inline constexpr std::size_t kQuotedCharacters = 60;
 // its line number) are shown this way, whole.
 std::string Escaped(std::string_view text);
 
-// A word or line of the source in quotes: escaped, cut after
+// A word or line of the source as a message shows it: escaped, cut after
 // kQuotedCharacters characters.
+std::string Shown(std::string_view text);
+
+// The same in quotes.
 std::string Quote(std::string_view text);
 
 // A value in upper-case hexadecimal, with exactly this many digits.

@@ -1,6 +1,7 @@
 // Why a line is no statement, with how to put it right when the line shows
 // the mistake: the slips beginners make most.
 #include "compiler.h"
+#include "full_width.h"
 #include "quote.h"
 #include "text.h"
 
@@ -37,10 +38,10 @@ Message Compiler::NotAStatement() {
   const std::string_view first = NextWord(line, at);
   const std::string_view second = NextWord(line, at);
   const std::string_view third = NextWord(line, at);
-  const std::string quoted = Quote(Original(first));
-  if (const std::optional<OtherBlank> blank = FindOtherBlank(first)) {
+  const std::string quoted = Quote(Readable(first));
+  if (const std::optional<OtherBlank> blank = FindOtherBlank(Readable(first))) {
     if (blank->code == 0x3000) {
-      Correct(first.substr(blank->at, blank->length), " ");
+      if (!legacy_) Correct(first.substr(blank->at, blank->length), " ");
       return Message(
           "%s is not a statement; a full-width space (U+3000) stands in it, and only "
           "spaces and tabs separate words",
@@ -51,21 +52,33 @@ Message Compiler::NotAStatement() {
         "separate words",
         quoted, HexDigits(blank->code, 4));
   }
+  // Only spaces before a comment's ';' leave it a comment line.
+  if (first.starts_with(';')) {
+    Correct(line.substr(0, static_cast<std::size_t>(first.data() - line.data())), "");
+    return Message(
+        "%s is not a statement; a comment line begins with ';' in the first column or after "
+        "spaces, not after a tab",
+        quoted);
+  }
+  if (ExplainFullWidth(Readable(first))) {
+    NoteFullWidth(first);
+    return Message("%s is not a statement", quoted);
+  }
   if (second == ":") {
     Correct({first.data(), static_cast<std::size_t>(second.data() + 1 - first.data())},
             std::string(Original(first)) + ":");
     return Message(
         "%s is not a statement; a label's ':' follows its name without a blank, as in %s", quoted,
-        Quote(std::string(Original(first)) + ":"));
+        Quote(Readable(first) + ":"));
   }
   if (second == "=") {
-    const std::string value = third.empty() ? "5" : std::string(Original(third));
+    const std::string value = third.empty() ? "5" : Readable(third);
     return Message("%s is not a statement; symbols are defined with EQU, as in %s", quoted,
-                   Quote(std::string(Original(first)) + " EQU " + value));
+                   Quote(Readable(first) + " EQU " + value));
   }
   for (const Instruction& row : Instructions()) {
     if (!first.starts_with(row.mnemonic) || first.size() == row.mnemonic.size()) continue;
-    const std::string_view rest = Original(first.substr(row.mnemonic.size()));
+    const std::string rest = Readable(first.substr(row.mnemonic.size()));
     if (rest.starts_with(';')) {
       return Message("%s is not a statement; a comment begins with ';' after a blank", quoted);
     }

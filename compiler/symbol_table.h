@@ -32,6 +32,12 @@ class SymbolTable {
   // The value of the first entry below LabelCount with exactly this name.
   std::optional<float> Find(std::string_view name) const;
 
+  // The name of the run closest to a name that is not defined, when one or
+  // two letters changed, added, dropped or swapped would make one from the
+  // other (one for names of four letters or fewer; none of two or fewer):
+  // a misspelled label.
+  std::optional<std::string_view> Nearest(std::string_view name) const;
+
  private:
   // The index: for each name of the run, the entry that defined it first,
   // placed by a hash of the name in a table of twice the symbols' number (a

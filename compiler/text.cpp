@@ -98,6 +98,15 @@ std::optional<OtherBlank> FindOtherBlank(std::string_view text) {
   return std::nullopt;
 }
 
+bool IsUtf8(std::string_view text) {
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = CharacterLength(text, at);
+    if (length == 1 && static_cast<unsigned char>(text[at]) >= 0x80) return false;
+    at += length;
+  }
+  return true;
+}
+
 std::string DropLastThreeCharacters(const std::string& path) {
   std::array<std::size_t, 3> starts{};
   std::size_t count = 0;

@@ -79,6 +79,9 @@ inline bool IsPathSeparator(char c) {
 // bytes after it (a path separator among them).
 std::size_t CharacterLength(std::string_view text, std::size_t at);
 
+// Whether every byte of the text is part of a valid UTF-8 sequence.
+bool IsUtf8(std::string_view text);
+
 // The code point of a whole, valid UTF-8 sequence (one that CharacterLength
 // measured); a single byte stands for itself.
 char32_t CodePointOf(std::string_view character);

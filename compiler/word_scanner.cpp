@@ -38,7 +38,7 @@ std::string_view Compiler::CommWord1(std::string_view& text) {
   if (LooksLikeLiteral(word)) return word;
   const std::optional<float> value = Symbols.Find(word);
   if (!value) {
-    const std::string quoted = Quote(Original(word));
+    const std::string quoted = Quote(Readable(word));
     if (LooksLikeOtherHex(word)) {
       Correct(word, "&H" + std::string(Original(word.substr(1))));
       SoftError(
@@ -46,6 +46,8 @@ std::string_view Compiler::CommWord1(std::string_view& text) {
                   "&H%s",
                   quoted, Original(word.substr(1))));
     } else {
+      NoteFullWidth(word);
+      if (notes_.empty()) NoteNearestSymbol(word);
       SoftError(Message("%s is not a defined symbol; 0 used", quoted));
     }
     return "0";

@@ -8,6 +8,7 @@
 #include "file_system.h"
 #include "hard_error.h"
 #include "quote.h"
+#include "system_reason.h"
 
 namespace zolt {
 namespace {
@@ -17,8 +18,8 @@ namespace fs = std::filesystem;
 constexpr std::size_t kFlushSize = 1 << 16;
 constexpr std::size_t kChunkSize = 1 << 16;
 
-std::string Reason() {
-  return std::strerror(errno);
+TextArg Reason() {
+  return SystemReason(errno);
 }
 
 [[noreturn]] void TooLarge(const std::string& path) {
@@ -67,7 +68,8 @@ std::string FileChannels::FullPath(const std::string& path) const {
   if (!given.is_absolute()) {
     std::error_code error;
     full = fs::current_path(error);
-    if (error) throw HardError(Message("cannot find the working folder: %s", error.message()));
+    if (error)
+      throw HardError(Message("cannot find the working folder: %s", SystemReason(error.value())));
   }
   for (const fs::path& part : given) {
     if (!part.empty() && part != ".") full /= part;
@@ -109,7 +111,7 @@ std::string FileChannels::ReadAll(const std::string& path) {
   }
   bytes.resize(size);
   const bool failed = std::ferror(file) != 0;
-  const std::string reason = failed ? Reason() : std::string();
+  const TextArg reason = failed ? Reason() : TextArg{};
   std::fclose(file);
   if (failed) throw HardError(Message("cannot read %s: %s", QuotePath(path), reason));
   if (size > kLargestSource) TooLarge(path);
@@ -141,7 +143,7 @@ void FileChannels::CheckOutputs(const OutputPaths& paths) const {
   // output can be written.
   for (const std::string& path : paths) {
     if (const int error = CannotWrite(PathFromUtf8(path))) {
-      throw HardError(Message("cannot create %s: %s", QuotePath(path), std::strerror(error)));
+      throw HardError(Message("cannot create %s: %s", QuotePath(path), SystemReason(error)));
     }
   }
 }

@@ -10,8 +10,36 @@ Language LanguageOfLocale(std::string_view name) {
   return chinese ? Language::Chinese : Language::English;
 }
 
+namespace {
+
+int englishScopes = 0;
+
+}  // namespace
+
+EnglishForNow::EnglishForNow() {
+  ++englishScopes;
+}
+
+EnglishForNow::~EnglishForNow() {
+  --englishScopes;
+}
+
+bool EnglishForced() {
+  return englishScopes > 0;
+}
+
+Language CurrentLanguage() {
+  // gettext alone knows which of the environment's choices it took: the
+  // kind of a diagnostic is always translated.
+  return std::string_view(Tr("error: ")) == "error: " ? Language::English : Language::Chinese;
+}
+
 std::string Render(const Message& message) {
-  return Fill(Tr(message.text), message.args);
+  std::vector<std::string> args = message.args;
+  for (std::size_t at = 0; at < args.size(); ++at) {
+    if ((message.catalogArgs >> at & 1) != 0) args[at] = std::string(Tr(args[at].c_str()));
+  }
+  return Fill(Tr(message.text), args);
 }
 
 }  // namespace zolt

@@ -27,6 +27,22 @@ void UseLanguage(Language language);
 // Chinese; anything else is English.
 Language LanguageOfLocale(std::string_view name);
 
+// The language the catalog speaks now.
+Language CurrentLanguage();
+
+// While one lives, the catalog speaks English: for a text the user's
+// character set cannot hold in the user's language.
+class EnglishForNow {
+ public:
+  EnglishForNow();
+  ~EnglishForNow();
+  EnglishForNow(const EnglishForNow&) = delete;
+  EnglishForNow& operator=(const EnglishForNow&) = delete;
+};
+
+// Whether an EnglishForNow lives.
+bool EnglishForced();
+
 // A catalog text in the current language.
 const char* Tr(const char* text);
 

@@ -28,7 +28,7 @@ void UseLanguage(Language language) {
 }
 
 const char* Tr(const char* text) {
-  if (current == Language::English) return text;
+  if (current == Language::English || EnglishForced()) return text;
   static const std::unordered_map<std::string_view, const char*> chinese = [] {
     std::unordered_map<std::string_view, const char*> table;
     for (const Entry& entry : kChinese) table.emplace(entry.english, entry.chinese);

@@ -43,7 +43,7 @@ void UseLanguage(Language language) {
 }
 
 const char* Tr(const char* text) {
-  return english ? text : dgettext(kDomain, text);
+  return english || EnglishForced() ? text : dgettext(kDomain, text);
 }
 
 }  // namespace zolt

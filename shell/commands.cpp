@@ -12,6 +12,7 @@
 #include "file_channels.h"
 #include "listing_keeper.h"
 #include "run.h"
+#include "source_charset.h"
 
 namespace zolt {
 namespace {
@@ -43,7 +44,10 @@ std::string DiagnosticsText(const std::string& source, const std::vector<Diagnos
 Commands::Commands(Compiler& compiler, Platform& platform, ChannelsFactory makeChannels)
     : compiler_(compiler),
       platform_(platform),
-      makeChannels_(makeChannels ? std::move(makeChannels) : MakeFileChannels) {}
+      decoder_(LegacyDecoder(CurrentLanguage() == Language::Chinese)),
+      makeChannels_(makeChannels ? std::move(makeChannels) : MakeFileChannels) {
+  compiler_.Decoder = decoder_.get();
+}
 
 void Commands::Open() {
   // Preset on every Open, so the dialog never starts from the previous choice.

@@ -45,11 +45,13 @@ class Commands {
   void Exit();
 
  private:
-  Compiler& compiler_;
-  Platform& platform_;
   // One run over path; a failure shows in a message unless inDetails.
   void RunSource(const std::string& path, bool inDetails);
 
+  Compiler& compiler_;
+  Platform& platform_;
+  // How the sources the window opens are read for messages when not UTF-8.
+  std::unique_ptr<SourceDecoder> decoder_;
   ChannelsFactory makeChannels_;
   RunDetails details_;
 };

@@ -1026,14 +1026,14 @@ module.exports = [
       textDocument: { uri, languageId: 'zolt', version: 1, text: program('N= 5', 'DL 300') },
     },
     publishes: {
-      diagnostics: [{ range: range(10, 3, 6), message: '超出 1 到 255；改用 255' }],
+      diagnostics: [{ range: range(10, 3, 6), message: '（值为 300）超出范围 1 到 255，按 255 汇编' }],
     },
   },
   {
     what: 'hover in Chinese',
     request: lsp.HoverRequest.type,
     params: at(10, 4),
-    result: markdown('**地址** 8 · **代码** `90FF`\n\n**操作数** `300` · 范围 1 到 255 · 改用 255'),
+    result: markdown('**地址** 8 · **代码** `90FF`\n\n**操作数** `300` · 范围 1 到 255 · 按 255 汇编'),
   },
   {
     what: 'hover on a Chinese label spans its six bytes',
