@@ -60,9 +60,10 @@ Json CodeActions(const Document& document, LineSpan lines, Place cursor) {
         document.text.Line(cursor.line).substr(span.start, operand.word.size()));
     const std::string other = Rewritten(written);
     if (span.start <= cursor.column && cursor.column <= span.end && !other.empty()) {
-      actions.push_back({{"title", Render(Message("Write %s as %s", Quote(written), Quote(other)))},
-                         {"kind", "refactor.rewrite"},
-                         {"edit", {{"changes", Replacement(document, cursor.line, span, other)}}}});
+      actions.push_back(
+          {{"title", Render(Message("Write '%s' as '%s'", Shown(written), Shown(other)))},
+           {"kind", "refactor.rewrite"},
+           {"edit", {{"changes", Replacement(document, cursor.line, span, other)}}}});
     }
   }
   return actions;
