@@ -10,8 +10,8 @@
 //               when there is none. With --disassemble NAME.zol holds the
 //               object file read, and the source written is the transcript's
 //               standard output.
-//   NAME.lst, NAME.obj  the listing and object file; when one is missing the
-//               run must not write it.
+//   NAME.lst, NAME.obj  the run's outputs (kRunOutputs); when one is missing
+//               the run must not write it.
 //   NAME.out    the exit status, then standard output and standard error,
 //               one "stdout:" or "stderr:" line per line written, in English
 //               (LC_ALL=C).
@@ -45,6 +45,7 @@
 #include "windows_text.h"
 #endif
 
+#include "channels.h"
 #include "scratch_folder.h"
 #include "zoltasm_process.h"
 
@@ -195,8 +196,8 @@ void CheckRun(const std::string& theme_name, const std::string& locale,
 
   const std::string transcript =
       Transcript(RunZoltasm(arguments, {.folder = folder, .language = {"LC_ALL=" + locale}}));
-  // Expected and actual files side by side: the transcript, then the two
-  // outputs, each with the way this system writes its text.
+  // Expected and actual files side by side: the transcript, then each of a
+  // run's outputs, each with the way this system writes its text.
   struct Output {
     fs::path expected;
     fs::path actual;
@@ -204,8 +205,11 @@ void CheckRun(const std::string& theme_name, const std::string& locale,
   };
   std::vector<Output> files = {{transcriptFile, "", ConsoleText}};
   const std::string stem = sourceName.substr(0, sourceName.size() - 3);
-  files.push_back({base.string() + ".lst", folder / PathOf(stem + "lst"), ListingText});
-  files.push_back({base.string() + ".obj", folder / PathOf(stem + "obj"), AsWritten});
+  for (const RunOutput& output : kRunOutputs) {
+    const std::string suffix(output.suffix);
+    files.push_back({base.string() + "." + suffix, folder / PathOf(stem + suffix),
+                     output.channel == Channel::Listing ? ListingText : AsWritten});
+  }
   for (const auto& [expectedFile, actualFile, text] : files) {
     // A source named like an output (x.lst) is not an output the run wrote.
     const bool written = actualFile.empty() || (fs::exists(actualFile) && actualFile != sourcePath);
