@@ -47,6 +47,7 @@
 
 #include "channels.h"
 #include "scratch_folder.h"
+#include "text.h"
 #include "zoltasm_process.h"
 
 namespace zolt::test {
@@ -102,6 +103,10 @@ std::string ListingText(const std::string& utf8) {
 }
 
 constexpr bool kRewritable = false;
+// Windows quotes a source that is not UTF-8 in the system's code page in
+// every language; Linux only for a Chinese user, so the English transcripts,
+// written on Linux, show such a source's bytes escaped.
+constexpr bool kEnglishTranscriptOfLegacySource = false;
 #else
 std::string InFolder(const std::string& text, const std::string& dir) {
   return ReplaceAll(text, "@DIR@", dir);
@@ -110,6 +115,7 @@ std::string InFolder(const std::string& text, const std::string& dir) {
 constexpr auto ConsoleText = AsWritten;
 constexpr auto ListingText = AsWritten;
 constexpr bool kRewritable = true;
+constexpr bool kEnglishTranscriptOfLegacySource = true;
 #endif
 
 // The exit status and both streams as one text, a line each.
@@ -203,7 +209,10 @@ void CheckRun(const std::string& theme_name, const std::string& locale,
     fs::path actual;
     std::string (*text)(const std::string&);
   };
-  std::vector<Output> files = {{transcriptFile, "", ConsoleText}};
+  std::vector<Output> files;
+  if (kEnglishTranscriptOfLegacySource || locale != "C" || IsUtf8(source)) {
+    files.push_back({transcriptFile, "", ConsoleText});
+  }
   const std::string stem = sourceName.substr(0, sourceName.size() - 3);
   for (const RunOutput& output : kRunOutputs) {
     const std::string suffix(output.suffix);
