@@ -41,7 +41,7 @@ void ReadAndCompile(benchmark::State& state) {
   zolt::Compiler compiler;
   for (auto _ : state) {
     const zolt::MemoryRun run = zolt::RunInMemory(compiler, kPath, source);
-    benchmark::DoNotOptimize(run.object.data());
+    benchmark::DoNotOptimize(run.Output(zolt::Channel::Object).data());
   }
   SetRate(state, lines);
 }

@@ -1,6 +1,7 @@
 // The command's text on a Windows console, pipe or file.
 #include "console_buffer_win32.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 
@@ -79,7 +80,14 @@ void ConsoleBuffer::WriteOut(std::size_t count) {
     }
     return;
   }
-  const std::string bytes = PipeBytes(wide);
+  // Line by line: where the system lacks GB18030, a line GBK cannot hold
+  // goes out in UTF-8 without taking its neighbours with it.
+  std::string bytes;
+  for (std::size_t start = 0; start < wide.size();) {
+    const std::size_t end = std::min(wide.find(L'\n', start), wide.size() - 1) + 1;
+    bytes += PipeBytes(std::wstring_view(wide).substr(start, end - start));
+    start = end;
+  }
   if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
       written != bytes.size()) {
     failed_ = true;

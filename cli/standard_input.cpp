@@ -31,9 +31,13 @@ std::streamsize StandardInput::showmanyc() {
 #ifdef _WIN32
   const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(0));
   DWORD waiting = 0;
-  // A file is always ready; a pipe is when it holds bytes.
-  if (GetFileType(handle) != FILE_TYPE_PIPE) return 1;
-  return PeekNamedPipe(handle, nullptr, 0, nullptr, &waiting, nullptr) && waiting == 0 ? 0 : 1;
+  // Only bytes a pipe is seen to hold count as waiting: where the system
+  // cannot tell (a socket under Wine, a console), the changes read so far
+  // are analysed at once rather than held for a message that may not come.
+  return GetFileType(handle) == FILE_TYPE_PIPE &&
+                 PeekNamedPipe(handle, nullptr, 0, nullptr, &waiting, nullptr) && waiting > 0
+             ? 1
+             : 0;
 #else
   pollfd input{STDIN_FILENO, POLLIN, 0};
   return poll(&input, 1, 0) > 0 ? 1 : 0;

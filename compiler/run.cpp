@@ -42,8 +42,9 @@ MemoryRun RunInMemory(Compiler& compiler, const std::string& path, std::string s
   MemoryChannels channels(path, std::move(source));
   MemoryRun run;
   run.outcome = Run(compiler, channels, path);
-  run.listing = channels.Output(Channel::Listing).Take();
-  run.object = channels.Output(Channel::Object).Take();
+  for (std::size_t slot = 0; slot < kRunOutputs.size(); ++slot) {
+    run.outputs[slot] = channels.Output(kRunOutputs[slot].channel).Take();
+  }
   return run;
 }
 

@@ -2,6 +2,7 @@
 // failure path.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "channels.h"
@@ -33,11 +34,13 @@ RunOutcome Run(Compiler& compiler, Channels& channels, const std::string& path);
 // system underneath. Anything else goes on up.
 Diagnostic CaughtFailure(const char* outOfMemory);
 
-// A run held in memory, and the bytes of both output files it wrote.
+// A run held in memory, and the bytes of every output it wrote, in the order
+// of kRunOutputs.
 struct MemoryRun {
   RunOutcome outcome;
-  std::string listing;
-  std::string object;
+  std::array<std::string, kRunOutputs.size()> outputs;
+
+  const std::string& Output(Channel channel) const { return outputs[OutputSlot(channel)]; }
 
   friend bool operator==(const MemoryRun&, const MemoryRun&) = default;
 };

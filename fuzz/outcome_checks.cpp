@@ -128,8 +128,8 @@ void CheckOutcome(std::string_view listingPath, std::string_view source, const M
   const RunOutcome& outcome = run.outcome;
   Require(outcome.completed != (outcome.failure.message.text[0] != '\0'),
           "a run either completes or fails with a cause");
-  const std::vector<std::string_view> listing = OutputLines(run.listing);
-  const std::vector<std::string_view> object = OutputLines(run.object);
+  const std::vector<std::string_view> listing = OutputLines(run.Output(Channel::Listing));
+  const std::vector<std::string_view> object = OutputLines(run.Output(Channel::Object));
   if (listing.empty()) {
     Require(!outcome.completed, "a completed run writes the listing header");
     Require(object.empty(), "no object file without a listing");

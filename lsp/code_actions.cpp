@@ -15,11 +15,6 @@ namespace {
 // The largest number written either way that reads the same both ways.
 constexpr unsigned kLargestRewritten = 0x7FFF;
 
-Json Replacement(const Document& document, int line, WordSpan span, const std::string& text) {
-  return {
-      {document.uri, Json::array({{{"range", RangeOf(document, line, span)}, {"newText", text}}})}};
-}
-
 // The other way to write a whole number: "&H10" for "16" and back.
 std::string Rewritten(std::string_view word) {
   std::string upper;
@@ -40,16 +35,12 @@ std::string Rewritten(std::string_view word) {
 
 }  // namespace
 
-Json CodeActions(const Document& document, LineSpan lines, Place cursor) {
-  Json actions = Json::array();
+std::vector<CodeAction> CodeActions(const Document& document, LineSpan lines, Place cursor) {
+  std::vector<CodeAction> actions;
   for (const QuickFix& fix : QuickFixes(document.facts, document.text)) {
     if (fix.line < lines.first || fix.line > lines.last) continue;
     actions.push_back(
-        {{"title", fix.title},
-         {"kind", "quickfix"},
-         {"isPreferred", true},
-         {"diagnostics", {DiagnosticJson(document, *fix.diagnostic)}},
-         {"edit", {{"changes", Replacement(document, fix.line, fix.span, fix.text)}}}});
+        {fix.title, ProblemOf(document, *fix.diagnostic), {{fix.line, fix.span}, fix.text}});
   }
   // A number the run read as an operand or a data word.
   const LineFacts* facts = document.facts.Line(cursor.line);
@@ -60,10 +51,9 @@ Json CodeActions(const Document& document, LineSpan lines, Place cursor) {
         document.text.Line(cursor.line).substr(span.start, operand.word.size()));
     const std::string other = Rewritten(written);
     if (span.start <= cursor.column && cursor.column <= span.end && !other.empty()) {
-      actions.push_back(
-          {{"title", Render(Message("Write '%s' as '%s'", Shown(written), Shown(other)))},
-           {"kind", "refactor.rewrite"},
-           {"edit", {{"changes", Replacement(document, cursor.line, span, other)}}}});
+      actions.push_back({Render(Message("Write '%s' as '%s'", Shown(written), Shown(other))),
+                         std::nullopt,
+                         {{cursor.line, span}, other}});
     }
   }
   return actions;

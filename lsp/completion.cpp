@@ -11,29 +11,21 @@
 namespace zolt::lsp {
 namespace {
 
-constexpr int kFunctionItem = 3;
-constexpr int kKeywordItem = 14;
-constexpr int kConstantItem = 21;
-
-Json Mnemonics() {
-  Json items = Json::array();
+std::vector<CompletionItem> Mnemonics() {
+  std::vector<CompletionItem> items;
   for (const Instruction& row : Instructions()) {
-    items.push_back({{"label", std::string(row.mnemonic)},
-                     {"kind", kKeywordItem},
-                     {"detail", InstructionSummary(row)}});
+    items.push_back({std::string(row.mnemonic), ItemKind::Mnemonic, InstructionSummary(row)});
   }
   return items;
 }
 
-Json SymbolNames(const Document& document) {
-  Json items = Json::array();
+std::vector<CompletionItem> SymbolNames(const Document& document) {
+  std::vector<CompletionItem> items;
   for (const SymbolFact& symbol : document.facts.Symbols()) {
     // A name defined twice is offered once, with the value operands take.
     if (document.facts.FindSymbol(symbol.name) != &symbol) continue;
     const bool label = symbol.kind == RunObserver::SymbolKind::Label;
-    items.push_back({{"label", symbol.name},
-                     {"kind", label ? kFunctionItem : kConstantItem},
-                     {"detail", SymbolDetail(symbol)}});
+    items.push_back({symbol.name, label ? ItemKind::Label : ItemKind::Value, SymbolDetail(symbol)});
   }
   return items;
 }
@@ -82,19 +74,20 @@ bool InComment(std::string_view line, std::size_t column) {
 // Mnemonics while the first word of a line is typed, symbols while the
 // operand after a mnemonic or a block's data word is; nothing in a comment
 // or in the words the run ignores after an operand.
-Json Completion(const Document& document, Place place) {
+std::vector<CompletionItem> Completion(const Document& document, Place place) {
   const std::string_view line = document.text.Line(place.line);
-  if (InComment(line, place.column)) return Json::array();
+  if (InComment(line, place.column)) return {};
   const WordSpan first = FirstWord(line);
   const bool inFirst = place.column <= first.end || first.Empty();
-  if (InBlock(document, place.line)) return inFirst ? SymbolNames(document) : Json::array();
+  if (InBlock(document, place.line))
+    return inFirst ? SymbolNames(document) : std::vector<CompletionItem>{};
   if (inFirst) return Mnemonics();
   const WordSpan operand = NextWord(line, first);
   const bool inOperand = place.column <= operand.end || operand.Empty();
   if (inOperand && TakesSymbol(line.substr(first.start, first.end - first.start))) {
     return SymbolNames(document);
   }
-  return Json::array();
+  return {};
 }
 
 }  // namespace zolt::lsp

@@ -7,41 +7,32 @@
 namespace zolt::lsp {
 namespace {
 
-// The protocol's severities.
-constexpr int kError = 1;
-constexpr int kWarning = 2;
-
-Json RangeFor(const Document& document, const Location& where) {
+TextSpan SpanFor(const Document& document, const Location& where) {
   const MessageSpan span = SpanOf(document.text, where);
-  return RangeOf(document, span.line, span.bytes);
+  return {span.line, span.bytes};
 }
 
 }  // namespace
 
-Json DiagnosticJson(const Document& document, const Diagnostic& diagnostic) {
-  Json related = Json::array();
+Problem ProblemOf(const Document& document, const Diagnostic& diagnostic) {
+  Problem problem{SpanFor(document, diagnostic.where),
+                  diagnostic.severity == Severity::Warning,
+                  Render(diagnostic.message),
+                  {}};
   for (const Diagnostic& note : diagnostic.notes) {
-    related.push_back(
-        {{"location", {{"uri", document.uri}, {"range", RangeFor(document, note.where)}}},
-         {"message", Render(note.message)}});
+    problem.notes.push_back({SpanFor(document, note.where), Render(note.message)});
   }
-  Json result = {{"range", RangeFor(document, diagnostic.where)},
-                 {"severity", diagnostic.severity == Severity::Warning ? kWarning : kError},
-                 {"source", "zoltasm"},
-                 {"message", Render(diagnostic.message)}};
-  if (!related.empty()) result["relatedInformation"] = related;
-  return result;
+  return problem;
 }
 
-// The messages are those of the command line: the lines in error and the
-// warnings, then the one failure of a run that stopped.
-Json Diagnostics(const Document& document) {
-  Json diagnostics = Json::array();
+// The messages are those of the command line.
+std::vector<Problem> Diagnostics(const Document& document) {
+  std::vector<Problem> diagnostics;
   for (const Diagnostic& diagnostic : document.facts.Said()) {
-    diagnostics.push_back(DiagnosticJson(document, diagnostic));
+    diagnostics.push_back(ProblemOf(document, diagnostic));
   }
   const RunOutcome& outcome = document.facts.Outcome();
-  if (!outcome.completed) diagnostics.push_back(DiagnosticJson(document, outcome.failure));
+  if (!outcome.completed) diagnostics.push_back(ProblemOf(document, outcome.failure));
   return diagnostics;
 }
 

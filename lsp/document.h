@@ -16,6 +16,12 @@ struct Place {
   std::size_t column;
 };
 
+// Lines `first` to `last` of a document, both included.
+struct LineSpan {
+  int first;
+  int last;
+};
+
 // An open buffer of the editor and the run made of its latest text.
 struct Document {
   Document(std::string uri, std::string text, PositionEncoding encoding, Compiler& compiler);

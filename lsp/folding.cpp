@@ -16,24 +16,20 @@ bool IsDataLine(const LineFacts* facts) {
 
 }  // namespace
 
-Json FoldingRanges(const Document& document) {
-  Json ranges = Json::array();
+std::vector<Fold> FoldingRanges(const Document& document) {
+  std::vector<Fold> ranges;
   const int count = document.text.Count();
   for (int line = 0; line < count;) {
     int last = line;
-    Json range = {{"startLine", line}};
-    if (IsCommentLine(document.text.Line(line))) {
+    const bool comment = IsCommentLine(document.text.Line(line));
+    if (comment) {
       while (last + 1 < count && IsCommentLine(document.text.Line(last + 1))) ++last;
-      range["kind"] = "comment";
     } else if (const LineFacts* facts = document.facts.Line(line);
                facts != nullptr && facts->operand && facts->operand->instruction != nullptr &&
                facts->operand->instruction->operand == OperandKind::Block) {
       while (IsDataLine(document.facts.Line(last + 1))) ++last;
     }
-    if (last > line) {
-      range["endLine"] = last;
-      ranges.push_back(range);
-    }
+    if (last > line) ranges.push_back({line, last, comment});
     line = last + 1;
   }
   return ranges;

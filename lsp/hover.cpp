@@ -90,7 +90,7 @@ bool Within(WordSpan span, std::size_t column) {
 
 }  // namespace
 
-Json Hover(const Document& document, Place place) {
+std::optional<HoverText> Hover(const Document& document, Place place) {
   const std::string_view line = document.text.Line(place.line);
   const LineFacts* facts = document.facts.Line(place.line);
   std::string text;
@@ -104,9 +104,8 @@ Json Hover(const Document& document, Place place) {
     text.append(SymbolText(document, *symbol));
     span = WordAt(line, place.column);
   }
-  if (text.empty()) return nullptr;
-  return {{"contents", {{"kind", "markdown"}, {"value", text}}},
-          {"range", RangeOf(document, place.line, span)}};
+  if (text.empty()) return std::nullopt;
+  return HoverText{text, {place.line, span}};
 }
 
 }  // namespace zolt::lsp

@@ -8,17 +8,12 @@ namespace zolt::lsp {
 // As the listing's line holds them, "@17 B800 12", for every line with words
 // among the lines asked for: the statements, and a BOUT block's header and
 // each of its data lines.
-Json InlayHints(const Document& document, LineSpan lines) {
-  Json hints = Json::array();
+std::vector<InlayHint> InlayHints(const Document& document, LineSpan lines) {
+  std::vector<InlayHint> hints;
   for (int line = lines.first; line <= lines.last; ++line) {
     const LineFacts* facts = document.facts.Line(line);
     if (facts == nullptr || !facts->words) continue;
-    const std::size_t end = document.text.Line(line).size();
-    hints.push_back(
-        {{"position",
-          {{"line", line}, {"character", document.text.Character(line, end, document.encoding)}}},
-         {"label", InlayWords(*facts->words)},
-         {"paddingLeft", true}});
+    hints.push_back({line, document.text.Line(line).size(), InlayWords(*facts->words)});
   }
   return hints;
 }

@@ -9,16 +9,8 @@
 namespace zolt::lsp {
 namespace {
 
-// The kinds the outline shows: a label marks a place in the code, an EQU
-// name stands for a value.
-constexpr int kFunctionSymbol = 12;
-constexpr int kConstantSymbol = 14;
-// The protocol's kinds of highlight: where a name is read, where written.
-constexpr int kReadHighlight = 2;
-constexpr int kWriteHighlight = 3;
-
-int KindOf(const SymbolFact& symbol) {
-  return symbol.kind == RunObserver::SymbolKind::Label ? kFunctionSymbol : kConstantSymbol;
+SymbolRole RoleOf(const SymbolFact& symbol) {
+  return symbol.kind == RunObserver::SymbolKind::Label ? SymbolRole::Label : SymbolRole::Value;
 }
 
 // Where a symbol's part of the program ends: a label's code runs up to the
@@ -34,8 +26,13 @@ int LastLineOf(const Document& document, const SymbolFact& symbol) {
   return next - 1;
 }
 
-Json DefinitionOf(const Document& document, const SymbolFact& symbol) {
-  return LocationOf(document, symbol.line, document.NameOf(symbol));
+TextSpan DefinitionOf(const Document& document, const SymbolFact& symbol) {
+  return {symbol.line, document.NameOf(symbol)};
+}
+
+TextSpan OperandOn(const Document& document, int line) {
+  const OperandFact& operand = *document.facts.Line(line)->operand;
+  return {line, {operand.column, operand.column + operand.word.size()}};
 }
 
 // Operands take the first definition of a name.
@@ -45,69 +42,58 @@ const SymbolFact& FirstDefinition(const Document& document, const SymbolFact& sy
 
 }  // namespace
 
-Json Definition(const Document& document, Place place) {
+std::optional<TextSpan> Definition(const Document& document, Place place) {
   const SymbolFact* symbol = document.SymbolAt(place);
-  if (symbol == nullptr) return nullptr;
+  if (symbol == nullptr) return std::nullopt;
   return DefinitionOf(document, FirstDefinition(document, *symbol));
 }
 
 // Every operand and data line that names the symbol, as the run read them.
-Json References(const Document& document, Place place, bool withDefinition) {
-  Json locations = Json::array();
+std::vector<TextSpan> References(const Document& document, Place place, bool withDefinition) {
+  std::vector<TextSpan> locations;
   const SymbolFact* symbol = document.SymbolAt(place);
   if (symbol == nullptr) return locations;
   if (withDefinition)
     locations.push_back(DefinitionOf(document, FirstDefinition(document, *symbol)));
   for (const int line : document.facts.Uses(symbol->name)) {
-    const OperandFact& operand = *document.facts.Line(line)->operand;
-    locations.push_back(
-        LocationOf(document, line, {operand.column, operand.column + operand.word.size()}));
+    locations.push_back(OperandOn(document, line));
   }
   return locations;
 }
 
-Json DocumentSymbols(const Document& document) {
-  Json symbols = Json::array();
+std::vector<OutlineSymbol> DocumentSymbols(const Document& document) {
+  std::vector<OutlineSymbol> symbols;
   for (const SymbolFact& symbol : document.facts.Symbols()) {
-    symbols.push_back(
-        {{"name", symbol.name},
-         {"detail", SymbolDetail(symbol)},
-         {"kind", KindOf(symbol)},
-         {"range", LinesRangeOf(document, symbol.line, LastLineOf(document, symbol))},
-         {"selectionRange", RangeOf(document, symbol.line, document.NameOf(symbol))}});
+    symbols.push_back({symbol.name, SymbolDetail(symbol), RoleOf(symbol),
+                       LastLineOf(document, symbol), DefinitionOf(document, symbol)});
   }
   return symbols;
 }
 
 // The definition the run's lookups take, and every operand that names it.
-Json Highlights(const Document& document, Place place) {
-  Json highlights = Json::array();
+std::vector<Highlight> Highlights(const Document& document, Place place) {
+  std::vector<Highlight> highlights;
   const SymbolFact* symbol = document.SymbolAt(place);
   if (symbol == nullptr) return highlights;
-  const SymbolFact& first = FirstDefinition(document, *symbol);
-  highlights.push_back({{"range", RangeOf(document, first.line, document.NameOf(first))},
-                        {"kind", kWriteHighlight}});
+  highlights.push_back({DefinitionOf(document, FirstDefinition(document, *symbol)), true});
   for (const int line : document.facts.Uses(symbol->name)) {
-    const OperandFact& operand = *document.facts.Line(line)->operand;
-    highlights.push_back(
-        {{"range", RangeOf(document, line, {operand.column, operand.column + operand.word.size()})},
-         {"kind", kReadHighlight}});
+    highlights.push_back({OperandOn(document, line), false});
   }
   return highlights;
 }
 
 // The symbols whose names hold the query, in any letter case, as operands
 // take them: the first definition of each name.
-void WorkspaceSymbols(const Document& document, std::string_view query, Json& into) {
+std::vector<FoundSymbol> WorkspaceSymbols(const Document& document, std::string_view query) {
+  std::vector<FoundSymbol> found;
   std::string wanted;
   UpperCase(query, wanted);
   for (const SymbolFact& symbol : document.facts.Symbols()) {
     if (document.facts.FindSymbol(symbol.name) != &symbol) continue;
     if (symbol.name.find(wanted) == std::string::npos) continue;
-    into.push_back({{"name", symbol.name},
-                    {"kind", KindOf(symbol)},
-                    {"location", DefinitionOf(document, symbol)}});
+    found.push_back({symbol.name, RoleOf(symbol), DefinitionOf(document, symbol)});
   }
+  return found;
 }
 
 }  // namespace zolt::lsp

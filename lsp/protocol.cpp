@@ -1,4 +1,4 @@
-// Reading positions from requests and writing ranges and locations into replies.
+// Reading positions and ranges from requests.
 #include "protocol.h"
 
 #include <algorithm>
@@ -8,10 +8,6 @@
 
 namespace zolt::lsp {
 namespace {
-
-Json PositionOf(const Document& document, int line, std::size_t column) {
-  return {{"line", line}, {"character", document.text.Character(line, column, document.encoding)}};
-}
 
 // A whole number of the client's; any other number would not convert safely.
 std::int64_t Whole(const Json& position, const char* name) {
@@ -37,24 +33,6 @@ LineSpan LinesOf(const Document& document, const Json& range) {
         std::clamp<std::int64_t>(Whole(position, "line"), 0, document.text.Count() - 1));
   };
   return {within(range.at("start")), within(range.at("end"))};
-}
-
-Json RangeOf(const Document& document, int line, WordSpan span) {
-  return {{"start", PositionOf(document, line, span.start)},
-          {"end", PositionOf(document, line, span.end)}};
-}
-
-Json LineRangeOf(const Document& document, int line) {
-  return RangeOf(document, line, {0, document.text.Line(line).size()});
-}
-
-Json LinesRangeOf(const Document& document, int first, int last) {
-  return {{"start", PositionOf(document, first, 0)},
-          {"end", PositionOf(document, last, document.text.Line(last).size())}};
-}
-
-Json LocationOf(const Document& document, int line, WordSpan span) {
-  return {{"uri", document.uri}, {"range", RangeOf(document, line, span)}};
 }
 
 }  // namespace zolt::lsp

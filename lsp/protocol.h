@@ -1,11 +1,10 @@
-// The JSON-RPC and LSP pieces the server shares: positions, ranges and parameter checks.
+// Reading a request's places: positions and ranges, and the parameters that make no sense.
 #pragma once
 
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
 #include "document.h"
-#include "word_at.h"
 
 namespace zolt::lsp {
 
@@ -17,26 +16,9 @@ class InvalidParams : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// A request the server understands but turns down, with the reason to show
-// the user (a rename to a name that is taken).
-class Refusal : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// The protocol's shapes of places: reading a client's position, writing
-// positions, ranges and locations of a document.
+// The places a client's request names, in the document's bytes.
 Place PlaceOf(const Document& document, const Json& position);
 // The lines a client's range touches, both ends included and within the text.
-struct LineSpan {
-  int first;
-  int last;
-};
 LineSpan LinesOf(const Document& document, const Json& range);
-Json RangeOf(const Document& document, int line, WordSpan span);
-Json LineRangeOf(const Document& document, int line);
-// From the start of the first line to the end of the last.
-Json LinesRangeOf(const Document& document, int first, int last);
-Json LocationOf(const Document& document, int line, WordSpan span);
 
 }  // namespace zolt::lsp

@@ -43,22 +43,22 @@ std::string Refused(const Document& document, const SymbolFact& symbol, std::str
 
 }  // namespace
 
-Json PrepareRename(const Document& document, Place place) {
+RenameTarget PrepareRename(const Document& document, Place place) {
   const SymbolFact& symbol = Renamed(document, place);
   const LineFacts* line = document.facts.Line(place.line);
   const WordSpan span =
       line != nullptr && line->operand && line->operand->word == symbol.name
           ? WordSpan{line->operand->column, line->operand->column + line->operand->word.size()}
           : document.NameOf(symbol);
-  return {{"range", RangeOf(document, place.line, span)}, {"placeholder", symbol.name}};
+  return {{place.line, span}, symbol.name};
 }
 
-Json Rename(const Document& document, Place place, std::string_view name) {
+std::vector<TextEdit> Rename(const Document& document, Place place, std::string_view name) {
   const SymbolFact& symbol = Renamed(document, place);
   if (const std::string why = Refused(document, symbol, name); !why.empty()) throw Refusal(why);
-  Json edits = Json::array();
+  std::vector<TextEdit> edits;
   const auto edit = [&](int line, WordSpan span) {
-    edits.push_back({{"range", RangeOf(document, line, span)}, {"newText", std::string(name)}});
+    edits.push_back({{line, span}, std::string(name)});
   };
   for (const SymbolFact& each : document.facts.Symbols()) {
     if (each.name == symbol.name) edit(each.line, document.NameOf(each));
@@ -67,7 +67,7 @@ Json Rename(const Document& document, Place place, std::string_view name) {
     const OperandFact& operand = *document.facts.Line(line)->operand;
     edit(line, {operand.column, operand.column + operand.word.size()});
   }
-  return {{"changes", {{document.uri, edits}}}};
+  return edits;
 }
 
 }  // namespace zolt::lsp

@@ -9,7 +9,7 @@
 
 #include "catalog.h"
 #include "framing.h"
-#include "language_features.h"
+#include "protocol_json.h"
 #include "text_changes.h"
 
 namespace zolt::lsp {
@@ -240,17 +240,18 @@ Json Session::Shutdown(const Json&) {
   return nullptr;
 }
 
-template <Json (*Feature)(const Document&, Place), const Json& kNone>
+template <auto Feature, const Json& kNone>
 Json Session::AtPosition(const Json& params) {
   const Document* document = Find(params);
-  return document == nullptr ? kNone
-                             : Feature(*document, PlaceOf(*document, params.at("position")));
+  return document == nullptr
+             ? kNone
+             : ToJson(*document, Feature(*document, PlaceOf(*document, params.at("position"))));
 }
 
-template <Json (*Feature)(const Document&), const Json& kNone>
+template <auto Feature, const Json& kNone>
 Json Session::OfDocument(const Json& params) {
   const Document* document = Find(params);
-  return document == nullptr ? kNone : Feature(*document);
+  return document == nullptr ? kNone : ToJson(*document, Feature(*document));
 }
 
 Json Session::ReferencesAt(const Json& params) {
@@ -258,32 +259,35 @@ Json Session::ReferencesAt(const Json& params) {
   if (document == nullptr) return Json::array();
   const bool withDefinition =
       params.value(Json::json_pointer("/context/includeDeclaration"), false);
-  return References(*document, PlaceOf(*document, params.at("position")), withDefinition);
+  return ToJson(*document,
+                References(*document, PlaceOf(*document, params.at("position")), withDefinition));
 }
 
 Json Session::InlayHintsIn(const Json& params) {
   const Document* document = Find(params);
   if (document == nullptr) return Json::array();
-  return InlayHints(*document, LinesOf(*document, params.at("range")));
+  return ToJson(*document, InlayHints(*document, LinesOf(*document, params.at("range"))));
 }
 
 Json Session::RenameAt(const Json& params) {
   const Document* document = Find(params);
-  return document == nullptr ? Json()
-                             : Rename(*document, PlaceOf(*document, params.at("position")),
-                                      params.at("newName").get<std::string>());
+  if (document == nullptr) return nullptr;
+  return ToJson(*document, Rename(*document, PlaceOf(*document, params.at("position")),
+                                  params.at("newName").get<std::string>()));
 }
 
 Json Session::SemanticTokensOf(const Json& params) {
   const Document* document = Find(params);
-  return document == nullptr ? Json({{"data", Json::array()}}) : SemanticTokens(*document);
+  return document == nullptr ? Json({{"data", Json::array()}})
+                             : ToJson(*document, SemanticTokens(*document));
 }
 
 Json Session::CodeActionsIn(const Json& params) {
   const Document* document = Find(params);
   if (document == nullptr) return Json::array();
   const Json& range = params.at("range");
-  return CodeActions(*document, LinesOf(*document, range), PlaceOf(*document, range.at("start")));
+  return ToJson(*document, CodeActions(*document, LinesOf(*document, range),
+                                       PlaceOf(*document, range.at("start"))));
 }
 
 // Over the open documents.
@@ -291,7 +295,11 @@ Json Session::WorkspaceSymbolsOf(const Json& params) {
   const std::string query = params.at("query").get<std::string>();
   Settle();
   Json symbols = Json::array();
-  for (const auto& [uri, document] : documents_) WorkspaceSymbols(document, query, symbols);
+  for (const auto& [uri, document] : documents_) {
+    for (const FoundSymbol& symbol : WorkspaceSymbols(document, query)) {
+      symbols.push_back(ToJson(document, symbol));
+    }
+  }
   return symbols;
 }
 
@@ -347,7 +355,7 @@ void Session::Settle(const std::string& uri) {
     const Document& document =
         documents_.try_emplace(uri, uri, std::move(waiting.text), encoding_, compiler_)
             .first->second;
-    Publish(uri, Diagnostics(document), waiting.version);
+    Publish(uri, ToJson(document, Diagnostics(document)), waiting.version);
   } catch (const std::bad_alloc&) {
     Forget(uri, waiting.version);
     Log(NoMemory());

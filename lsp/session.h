@@ -49,9 +49,9 @@ class Session {
   // A request about the place at params' position, or about the whole
   // document: the feature's answer, or what stands for none (null, an empty
   // list) for a document the server cannot answer for.
-  template <Json (*Feature)(const Document&, Place), const Json& kNone>
+  template <auto Feature, const Json& kNone>
   Json AtPosition(const Json& params);
-  template <Json (*Feature)(const Document&), const Json& kNone>
+  template <auto Feature, const Json& kNone>
   Json OfDocument(const Json& params);
   Json ReferencesAt(const Json& params);
   Json InlayHintsIn(const Json& params);

@@ -38,18 +38,18 @@ std::optional<std::int32_t> AddressOf(const Document& document, int line) {
 
 }  // namespace
 
-Json SignatureHelp(const Document& document, Place place) {
+std::optional<Signature> SignatureHelp(const Document& document, Place place) {
   const std::string_view line = document.text.Line(place.line);
   const WordSpan first = FirstWord(line);
-  if (first.Empty() || place.column <= first.end) return nullptr;
+  if (first.Empty() || place.column <= first.end) return std::nullopt;
   const WordSpan operand = NextWord(line, first);
   if (!operand.Empty() && (place.column > operand.end || line[operand.start] == ';')) {
-    return nullptr;
+    return std::nullopt;
   }
   std::string mnemonic;
   UpperCase(line.substr(first.start, first.end - first.start), mnemonic);
   const Instruction* row = FindInstruction(mnemonic);
-  if (row == nullptr || !row->TakesOperand()) return nullptr;
+  if (row == nullptr || !row->TakesOperand()) return std::nullopt;
   const std::string parameter = ParameterName(*row);
   std::string documentation = InstructionSummary(*row);
   const std::optional<std::int32_t> address = AddressOf(document, place.line);
@@ -61,12 +61,7 @@ Json SignatureHelp(const Document& document, Place place) {
                        RangeText(static_cast<float>(std::max(0, row->Target(*address, row->low))),
                                  static_cast<float>(row->Target(*address, row->high)))));
   }
-  return {{"signatures",
-           {{{"label", std::string(row->mnemonic) + " " + parameter},
-             {"documentation", documentation},
-             {"parameters", {{{"label", parameter}}}}}}},
-          {"activeSignature", 0},
-          {"activeParameter", 0}};
+  return Signature{std::string(row->mnemonic) + " " + parameter, documentation, parameter};
 }
 
 }  // namespace zolt::lsp

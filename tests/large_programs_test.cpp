@@ -49,13 +49,13 @@ TEST(LargePrograms, EndAtAddress32766OrFailInPass1) {
     const MemoryRun run = RunInMemory(compiler, "P.ZOL", row.source);
     if (row.failureLine == 0) {
       EXPECT_EQ(run.outcome.caption, "编译完成");
-      EXPECT_EQ(LastLine(run.listing), row.lastLine);
+      EXPECT_EQ(LastLine(run.Output(Channel::Listing)), row.lastLine);
       continue;
     }
     EXPECT_EQ(English(run.outcome.failure.message), "the program runs past address 32766");
     EXPECT_EQ(run.outcome.failure.where.line, row.failureLine);
-    EXPECT_EQ(run.listing, kHeader) << "pass 1 writes nothing";
-    EXPECT_EQ(run.object, "");
+    EXPECT_EQ(run.Output(Channel::Listing), kHeader) << "pass 1 writes nothing";
+    EXPECT_EQ(run.Output(Channel::Object), "");
   }
 }
 
@@ -80,7 +80,8 @@ TEST(LargePrograms, OutputPathsDropTheLastThreeCharactersNotBytes) {
     Compiler compiler;
     const MemoryRun run = RunInMemory(compiler, row.source, "NOP");
     EXPECT_EQ(compiler.FileName, row.listing);
-    EXPECT_TRUE(run.listing.starts_with(std::string("Filemane:") + row.listing + "\r\n"));
+    EXPECT_TRUE(
+        run.Output(Channel::Listing).starts_with(std::string("Filemane:") + row.listing + "\r\n"));
   }
 }
 

@@ -54,7 +54,8 @@ std::string RoundTrip(Compiler& compiler, const std::string& object, std::size_t
         (!run.outcome.completed || compiler.ErrorCount != 0 || !compiler.Diagnostics.empty())) {
       return Cat("the source does not assemble cleanly:\n", disassembly.source);
     }
-    if (warnings == 0 && run.object != object) return Cat("other words:\n", disassembly.source);
+    if (warnings == 0 && run.Output(Channel::Object) != object)
+      return Cat("other words:\n", disassembly.source);
   }
   return {};
 }
@@ -214,7 +215,7 @@ TEST(RoundTrip, TenThousandRandomPrograms) {
     const std::string source = maker.Make();
     const MemoryRun run = RunInMemory(compiler, "prog.ZOL", source);
     ASSERT_TRUE(run.outcome.completed && compiler.ErrorCount == 0) << source;
-    ASSERT_EQ(RoundTrip(compiler, run.object), "") << source;
+    ASSERT_EQ(RoundTrip(compiler, run.Output(Channel::Object)), "") << source;
   }
 }
 
@@ -232,12 +233,13 @@ TEST(RoundTrip, TwelveThousandObjectsOfFaultyRuns) {
     const MemoryRun run = RunInMemory(compiler, "prog.ZOL", source);
     failed += run.outcome.completed ? 0 : 1;
     Disassembly disassembly;
-    ASSERT_NO_THROW(disassembly = Disassemble(run.object, {})) << source;
+    ASSERT_NO_THROW(disassembly = Disassemble(run.Output(Channel::Object), {})) << source;
     if (!disassembly.warnings.empty()) {
       ++warned;
       continue;
     }
-    ASSERT_EQ(RunInMemory(compiler, "back.ZOL", disassembly.source).object, run.object)
+    ASSERT_EQ(RunInMemory(compiler, "back.ZOL", disassembly.source).Output(Channel::Object),
+              run.Output(Channel::Object))
         << source << "\nread back as\n"
         << disassembly.source;
   }

@@ -39,7 +39,7 @@ TEST(ListingReadBack, NumbersEachLineAsTheListingShowsIt) {
     const MemoryRun run = RunInMemory(compiler, "T.ZOL", row.source);
     std::vector<std::int32_t> expected{0, 0, 0};
     expected.insert(expected.end(), row.body.begin(), row.body.end());
-    EXPECT_EQ(ListedLineNumbers(run.listing), expected) << row.source;
+    EXPECT_EQ(ListedLineNumbers(run.Output(Channel::Listing)), expected) << row.source;
   }
 }
 
@@ -65,8 +65,8 @@ TEST(AnalysisOutputs, KeptAreThoseOfThePlainRun) {
     const MemoryRun plain = RunInMemory(compiler, "T.ZOL", source);
     const lsp::TextLines text(source);
     const lsp::Analysis kept(compiler, "T.ZOL", text, lsp::Analysis::Outputs::Kept);
-    EXPECT_EQ(kept.Listing(), plain.listing) << source;
-    EXPECT_EQ(kept.Object(), plain.object) << source;
+    EXPECT_EQ(kept.Listing(), plain.Output(Channel::Listing)) << source;
+    EXPECT_EQ(kept.Object(), plain.Output(Channel::Object)) << source;
     EXPECT_EQ(kept.Outcome(), plain.outcome) << source;
     const lsp::Analysis dropped(compiler, "T.ZOL", text);
     EXPECT_EQ(dropped.Listing(), "") << source;
