@@ -67,7 +67,7 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
     } else if (argument == "--lsp") {
       return Wrong(zolt::Message("--lsp takes no other argument"));
     } else {
-      return Wrong(zolt::Message("unknown option %s", zolt::Quote(argument)));
+      return Wrong(zolt::Message("unknown option '%s'", zolt::Shown(argument)));
     }
   }
   return Checked(std::move(line));

@@ -37,8 +37,8 @@ void WriteSource(const DisassembleCommand& command, const std::string& source) {
   std::error_code ignored;
   if (std::filesystem::equivalent(zolt::PathFromUtf8(command.object),
                                   zolt::PathFromUtf8(*command.output), ignored)) {
-    throw zolt::HardError(zolt::Message("the output file %s would overwrite the object file",
-                                        zolt::QuotePath(*command.output)));
+    throw zolt::HardError(zolt::Message("the output file '%s' would overwrite the object file",
+                                        zolt::ShownPath(*command.output)));
   }
   zolt::WriteWholeFile(*command.output, source);
 }

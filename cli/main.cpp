@@ -140,8 +140,8 @@ int RunZoltasm(const std::vector<std::string>& arguments) {
       line.inputCharset ? zolt::DecoderNamed(*line.inputCharset)
                         : zolt::LegacyDecoder(zolt::CurrentLanguage() == zolt::Language::Chinese);
   if (line.inputCharset && decoder == nullptr) {
-    return ArgumentError(zolt::Message("unknown character set %s in --input-charset",
-                                       zolt::Quote(*line.inputCharset)));
+    return ArgumentError(zolt::Message("unknown character set '%s' in --input-charset",
+                                       zolt::Shown(*line.inputCharset)));
   }
   // One compile context for all runs, as the window keeps one for its life.
   zolt::Compiler compiler;

@@ -18,9 +18,9 @@ namespace {
 std::int32_t DataLines(std::string_view count, const Written& written) {
   if (!LooksLikeLiteral(count)) {
     HardError error(
-        Message("the BOUT count %s is not a number; write the count as a number, "
+        Message("the BOUT count '%s' is not a number; write the count as a number, "
                 "not a symbol",
-                Quote(written.Readable())));
+                Shown(written.Readable())));
     ExplainFullWidthIn(written, error);
     throw error;
   }
@@ -60,7 +60,7 @@ int Compiler::BlockPass2(const Instruction& header, Channels& channels) {
   CodeWord = Pattern16(header.prefix + static_cast<std::uint32_t>(Value));
   WriteOneWord(channels);
   WarnIgnored(LineText.substr(countWord.size()),
-              N_("%s after the BOUT count is ignored; a comment begins with ';'"));
+              N_("'%s' after the BOUT count is ignored; a comment begins with ';'"));
   for (int j = 1; j <= length; ++j) {
     if (bout + j >= LineCount) {
       throw HardError(Message("the BOUT block runs past the end of the source: its count is %s, "
@@ -87,7 +87,7 @@ int Compiler::BlockPass2(const Instruction& header, Channels& channels) {
     Advance(1);
     if (!WarnIfNotData(dataWord, j, bout, length)) {
       WarnIgnored(LineText.substr(dataWord.size()),
-                  N_("%s after the data word is ignored; a comment begins with ';'"));
+                  N_("'%s' after the data word is ignored; a comment begins with ';'"));
     }
   }
   return length > 0 ? length : 0;
@@ -97,12 +97,12 @@ bool Compiler::WarnIfNotData(std::string_view dataWord, int dataLine, int bout, 
   const bool comment = dataWord.starts_with(';');
   if (!comment && FindInstruction(dataWord) == nullptr && dataWord.back() != ':') return false;
   focus_ = dataWord;
-  const std::string quoted = Quote(Readable(dataWord));
+  const std::string quoted = Shown(Readable(dataWord));
   const std::string line = std::to_string(dataLine);
-  Warn(comment
-           ? Message("%s is read as data line %s of the BOUT block, not as a comment", quoted, line)
-           : Message("%s is read as data line %s of the BOUT block, not as a statement", quoted,
-                     line),
+  Warn(comment ? Message("'%s' is read as data line %s of the BOUT block, not as a comment", quoted,
+                         line)
+               : Message("'%s' is read as data line %s of the BOUT block, not as a statement",
+                         quoted, line),
        {BlockNote(bout, dataLines)});
   return true;
 }

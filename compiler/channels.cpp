@@ -8,9 +8,9 @@ namespace zolt {
 
 std::string MemoryChannels::ReadAll(const std::string& path) {
   if (path != sourcePath_)
-    throw HardError(Message("cannot open %s: no such file", QuotePath(path)));
+    throw HardError(Message("cannot open '%s': no such file", ShownPath(path)));
   if (sourceBytes_.size() > kLargestSource) {
-    throw HardError(Message("cannot read %s: it is larger than 256 MiB", QuotePath(path)));
+    throw HardError(Message("cannot read '%s': it is larger than 256 MiB", ShownPath(path)));
   }
   return sourceBytes_;
 }
@@ -18,7 +18,7 @@ std::string MemoryChannels::ReadAll(const std::string& path) {
 void MemoryChannels::CheckOutputs(const OutputPaths& paths) const {
   for (const std::string& path : paths) {
     if (path == sourcePath_)
-      throw HardError(Message("the output file %s would overwrite the source", QuotePath(path)));
+      throw HardError(Message("the output file '%s' would overwrite the source", ShownPath(path)));
   }
 }
 

@@ -100,9 +100,9 @@ void Compiler::OpenOutputs(Channels& channels) {
   // shorter file name they would land outside the source's folder.
   if (FileNameCharacters(FileName) < 3) {
     throw HardError(
-        Message("the file name of %s is shorter than three characters, so its listing and object "
+        Message("the file name of '%s' is shorter than three characters, so its listing and object "
                 "file cannot be named beside it",
-                QuotePath(FileName)));
+                ShownPath(FileName)));
   }
   OutputPaths paths;
   for (std::size_t slot = 0; slot < paths.size(); ++slot) {
@@ -172,11 +172,11 @@ void Compiler::DefineLabel(bool firstPass) {
 
 void Compiler::WarnDefinedAgain(std::string_view name, int firstLine) {
   focus_ = name;
-  const std::string quoted = Quote(Readable(name));
-  Warn(Message("%s is defined again; the first definition stands", quoted),
+  const std::string quoted = Shown(Readable(name));
+  Warn(Message("'%s' is defined again; the first definition stands", quoted),
        {{Severity::Note,
          FirstWordOf(firstLine - 1),
-         Message("%s is first defined here", quoted),
+         Message("'%s' is first defined here", quoted),
          {},
          {}}});
 }
@@ -192,14 +192,14 @@ void Compiler::DefineEquSymbol() {
   const std::string_view name = FirstWord();
   LineText.remove_prefix(Word2.size());
   RequireWord([&] {
-    return Message("EQU has no value; write a number after it, as in %s",
-                   Quote(Readable(name) + " EQU 5"));
+    return Message("EQU has no value; write a number after it, as in '%s'",
+                   Shown(Readable(name) + " EQU 5"));
   });
   const std::string_view value = CommWord(LineText);
   Word2 = value;
   if (!StartsLikeNumber(value)) {
-    HardError error(Message("the EQU value %s is not a number; EQU takes a number, not a symbol",
-                            Quote(Readable(value))));
+    HardError error(Message("the EQU value '%s' is not a number; EQU takes a number, not a symbol",
+                            Shown(Readable(value))));
     ExplainFullWidthIn(WrittenAs(value), error);
     throw error;
   }
@@ -250,13 +250,13 @@ void Compiler::WarnAfterLabel() {
   if (at == rest.size() || rest[at] == ';') return;
   const std::string_view word = rest.substr(at, FindBlank(rest, at) - at);
   if (FindInstruction(word) == nullptr) {
-    return WarnIgnored(rest, N_("%s after the label is ignored; a comment begins with ';'"));
+    return WarnIgnored(rest, N_("'%s' after the label is ignored; a comment begins with ';'"));
   }
   focus_ = word;
   Warn(
-      Message("the statement %s after the label is ignored; a label line holds nothing else, "
+      Message("the statement '%s' after the label is ignored; a label line holds nothing else, "
               "so put the statement on a line of its own",
-              Quote(Readable(word))));
+              Shown(Readable(word))));
 }
 
 void Compiler::ListUnrecognised(Channels& channels) {
@@ -266,7 +266,7 @@ void Compiler::ListUnrecognised(Channels& channels) {
     LineText.remove_prefix(Word2.size());
     const std::string_view value = CommWord(LineText);
     WarnIgnored(LineText.substr(value.size()),
-                N_("%s after the EQU value is ignored; a comment begins with ';'"));
+                N_("'%s' after the EQU value is ignored; a comment begins with ';'"));
     return;
   }
   focus_ = FirstWord();
@@ -300,7 +300,7 @@ void Compiler::NoteNearestSymbol(std::string_view upperWord) {
   const std::optional<std::string_view> name = Symbols.Nearest(upperWord);
   if (!name) return;
   Correct(upperWord, std::string(*name));
-  notes_.push_back({Severity::Note, Here(), Message("did you mean %s?", Quote(*name)), {}, {}});
+  notes_.push_back({Severity::Note, Here(), Message("did you mean '%s'?", Shown(*name)), {}, {}});
 }
 
 void Compiler::SoftError(Message cause) {
@@ -332,7 +332,7 @@ void Compiler::WarnIgnored(std::string_view rest, const char* ignored, std::stri
   if (at == rest.size() || rest[at] == ';') return;
   focus_ = rest.substr(at, FindBlank(rest, at) - at);
   NoteFullWidth(focus_);
-  Warn(Message(ignored, Quote(Readable(focus_)), subject));
+  Warn(Message(ignored, Shown(Readable(focus_)), subject));
 }
 
 std::string_view Compiler::FirstWord() const {

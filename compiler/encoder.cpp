@@ -26,7 +26,7 @@ void Compiler::Encode(const Instruction& instruction) {
   CodeWord = Pattern16(instruction.prefix);
   if (!instruction.TakesOperand()) {
     CutWord1();
-    WarnIgnored(LineText, N_("%s is ignored; %s takes no operand"), instruction.mnemonic);
+    WarnIgnored(LineText, N_("'%s' is ignored; %s takes no operand"), instruction.mnemonic);
     // END's word is written by the driver as it finishes, not by the emission step.
     if (instruction.operand == OperandKind::None) WordCount = 1;
     return;
@@ -55,7 +55,7 @@ void Compiler::Encode(const Instruction& instruction) {
       break;
   }
   WarnIgnored(LineText.substr(operandWord_.size()),
-              N_("%s after the operand is ignored; a comment begins with ';'"));
+              N_("'%s' after the operand is ignored; a comment begins with ';'"));
 }
 
 void Compiler::Clamp(std::int32_t low, std::int32_t high, std::string_view subject, Field field,
@@ -71,23 +71,34 @@ void Compiler::Clamp(std::int32_t low, std::int32_t high, std::string_view subje
   const std::string lowText = std::to_string(low);
   const std::string highText = std::to_string(high);
   const std::string used = std::to_string(bound);
-  const std::string quoted = Quoted(OperandWritten());
+  const Written written = OperandWritten();
+  const std::string quoted = ShownWritten(written);
+  // A symbol's value is no number the user wrote where the operand stands:
+  // the message gives it beside the name.
+  const std::string symbolValue =
+      written.symbol == nullptr ? std::string() : ValueText(written.symbol->value);
   switch (field) {
     case Field::Target:
-      SoftError(Message("%s target %s is %s words away, outside %s to %s; %s used", subject,
-                        Quote(operandSymbol_.name), value, lowText, highText, used));
+      SoftError(Message("%s target '%s' is %s words away, outside %s to %s; %s used", subject,
+                        Shown(operandSymbol_.name), value, lowText, highText, used));
       break;
     case Field::Operand:
-      SoftError(Message("%s operand %s gives %s, outside %s to %s; %s used", subject, quoted, value,
-                        lowText, highText, used));
+      SoftError(symbolValue.empty()
+                    ? Message("%s operand '%s' gives %s, outside %s to %s; %s used", subject,
+                              quoted, value, lowText, highText, used)
+                    : Message("%s operand '%s' (%s) gives %s, outside %s to %s; %s used", subject,
+                              quoted, symbolValue, value, lowText, highText, used));
       break;
     case Field::Count:
-      SoftError(Message("BOUT count %s gives %s, outside %s to %s; %s used", quoted, value, lowText,
-                        highText, used));
+      SoftError(Message("BOUT count '%s' gives %s, outside %s to %s; %s used", quoted, value,
+                        lowText, highText, used));
       break;
     case Field::Data:
-      SoftError(Message("BOUT data %s gives %s, outside %s to %s; %s used", quoted, value, lowText,
-                        highText, used));
+      SoftError(symbolValue.empty()
+                    ? Message("BOUT data '%s' gives %s, outside %s to %s; %s used", quoted, value,
+                              lowText, highText, used)
+                    : Message("BOUT data '%s' (%s) gives %s, outside %s to %s; %s used", quoted,
+                              symbolValue, value, lowText, highText, used));
       break;
   }
   Value = bound;

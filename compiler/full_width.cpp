@@ -31,31 +31,34 @@ bool IsAsciiLetter(char c) {
 // uses, each under its own name, so that a translation can call it as its
 // readers do.
 Message NamedCharacter(char ascii, const std::string& quoted) {
-  const std::string half = Quote(std::string(1, ascii));
+  const std::string half = Shown(std::string(1, ascii));
   switch (ascii) {
     case ' ':
-      return Message("%s (full-width space, U+3000) must be written as a half-width space", quoted);
+      return Message("'%s' (full-width space, U+3000) must be written as a half-width space",
+                     quoted);
     case ':':
-      return Message("%s (full-width colon) must be written as the half-width %s", quoted, half);
+      return Message("'%s' (full-width colon) must be written as the half-width '%s'", quoted,
+                     half);
     case ';':
-      return Message("%s (full-width semicolon) must be written as the half-width %s", quoted,
+      return Message("'%s' (full-width semicolon) must be written as the half-width '%s'", quoted,
                      half);
     case ',':
-      return Message("%s (full-width comma) must be written as the half-width %s", quoted, half);
+      return Message("'%s' (full-width comma) must be written as the half-width '%s'", quoted,
+                     half);
     case '&':
-      return Message("%s (full-width ampersand) must be written as the half-width %s", quoted,
+      return Message("'%s' (full-width ampersand) must be written as the half-width '%s'", quoted,
                      half);
     case '+':
-      return Message("%s (full-width plus sign) must be written as the half-width %s", quoted,
+      return Message("'%s' (full-width plus sign) must be written as the half-width '%s'", quoted,
                      half);
     case '-':
-      return Message("%s (full-width minus sign) must be written as the half-width %s", quoted,
+      return Message("'%s' (full-width minus sign) must be written as the half-width '%s'", quoted,
                      half);
     case '.':
-      return Message("%s (full-width full stop) must be written as the half-width %s", quoted,
+      return Message("'%s' (full-width full stop) must be written as the half-width '%s'", quoted,
                      half);
     default:
-      return Message("%s (full-width character) must be written as the half-width %s", quoted,
+      return Message("'%s' (full-width character) must be written as the half-width '%s'", quoted,
                      half);
   }
 }
@@ -86,18 +89,18 @@ std::optional<FullWidthHint> ExplainFullWidth(std::string_view word) {
     at += length;
   }
   if (!first) return std::nullopt;
-  const std::string quotedWord = Quote(word);
+  const std::string quotedWord = Shown(word);
   if (IsAsciiDigit(firstAscii)) {
     return FullWidthHint{
-        Message("%s contains full-width digits; write %s", quotedWord, Shown(corrected)),
+        Message("'%s' contains full-width digits; write %s", quotedWord, Shown(corrected)),
         corrected};
   }
   if (IsAsciiLetter(firstAscii)) {
     return FullWidthHint{
-        Message("%s contains full-width letters; write %s", quotedWord, Shown(corrected)),
+        Message("'%s' contains full-width letters; write %s", quotedWord, Shown(corrected)),
         corrected};
   }
-  return FullWidthHint{NamedCharacter(firstAscii, Quote(*first)), corrected};
+  return FullWidthHint{NamedCharacter(firstAscii, Shown(*first)), corrected};
 }
 
 void ExplainFullWidthIn(const Written& written, HardError& error) {

@@ -40,7 +40,7 @@ bool FitsAmpersandH(std::string_view digits) {
 // the correction for an editor where the hint spells one out. A symbol's
 // value text is not where the word stands, so it is never corrected.
 HardError NotANumberError(std::string_view text, const Written& written) {
-  const std::string quoted = Quoted(written);
+  const std::string quoted = ShownWritten(written);
   const auto correcting = [&](Message message, std::size_t at, std::size_t length, std::string by) {
     HardError error(std::move(message));
     // A correction is made of UTF-8: it fits only a word that is.
@@ -52,7 +52,7 @@ HardError NotANumberError(std::string_view text, const Written& written) {
   };
   const auto ampersandH = [&](std::string_view digits) {
     return correcting(
-        Message("%s is not a number; hexadecimal is written with &H, as in &H%s", quoted, digits),
+        Message("'%s' is not a number; hexadecimal is written with &H, as in &H%s", quoted, digits),
         0, written.word.size(), "&H" + std::string(digits));
   };
   if (text.starts_with("0X") && FitsAmpersandH(text.substr(2))) {
@@ -66,26 +66,27 @@ HardError NotANumberError(std::string_view text, const Written& written) {
   if (const std::optional<OtherBlank> blank = FindOtherBlank(written.Readable())) {
     if (blank->code == 0x3000) {
       return correcting(
-          Message("%s is not a number; a full-width space (U+3000) stands in it, and only spaces "
+          Message("'%s' is not a number; a full-width space (U+3000) stands in it, and only spaces "
                   "and tabs separate words",
                   quoted),
           blank->at, blank->length, " ");
     }
-    return HardError(Message(
-        "%s is not a number; the blank U+%s stands in it, and only spaces and tabs separate words",
-        quoted, HexDigits(blank->code, 4)));
+    return HardError(
+        Message("'%s' is not a number; the blank U+%s stands in it, and only spaces and tabs "
+                "separate words",
+                quoted, HexDigits(blank->code, 4)));
   }
   if (written.symbol == nullptr && ExplainFullWidth(written.Readable())) {
-    HardError error(Message("%s is not a number", quoted));
+    HardError error(Message("'%s' is not a number", quoted));
     ExplainFullWidthIn(written, error);
     return error;
   }
   if (text.find(';') != std::string_view::npos) {
     return HardError(
-        Message("%s is not a number; a comment begins with ';' after a blank", quoted));
+        Message("'%s' is not a number; a comment begins with ';' after a blank", quoted));
   }
   return HardError(
-      Message("%s is not a number; numbers are written as 12, -1.5, 2E3 or &HFF", quoted));
+      Message("'%s' is not a number; numbers are written as 12, -1.5, 2E3 or &HFF", quoted));
 }
 
 [[noreturn]] void NotANumber(std::string_view text, const Written& written) {
@@ -93,7 +94,11 @@ HardError NotANumberError(std::string_view text, const Written& written) {
 }
 
 [[noreturn]] void OutOfRange(const Written& written) {
-  throw HardError(Message("%s is too large", Quoted(written)));
+  if (written.symbol != nullptr) {
+    throw HardError(Message("the value %s of '%s' is too large", ValueText(written.symbol->value),
+                            Shown(written.symbol->name)));
+  }
+  throw HardError(Message("'%s' is too large", ShownWritten(written)));
 }
 
 double ParseHex(std::string_view text, std::string_view digits, const Written& written) {
@@ -246,11 +251,9 @@ bool StartsLikeNumber(std::string_view word) {
 }
 
 // A symbol's value text is no number the user wrote: messages name the
-// symbol and the value text it stands for in an operand, the number the
-// operand was read from.
-std::string Quoted(const Written& written) {
-  if (written.symbol == nullptr) return Quote(written.Readable());
-  return Quote(written.symbol->name) + " (" + ValueText(written.symbol->value) + ")";
+// symbol instead.
+std::string ShownWritten(const Written& written) {
+  return Shown(written.symbol == nullptr ? written.Readable() : written.symbol->name);
 }
 
 void RequireNumber(std::string_view text, const Written& written) {

@@ -41,9 +41,9 @@ struct Written {
   std::string_view Readable() const { return decoded.empty() ? word : decoded; }
 };
 
-// 'WORD' as written, or 'NAME' (VALUE) for a symbol, with the value text the
-// symbol gives an operand.
-std::string Quoted(const Written& written);
+// The word as a message shows it, or the symbol's name when it is a symbol's
+// value text.
+std::string ShownWritten(const Written& written);
 
 // Checks that the text is a number, without regard to its size.
 void RequireNumber(std::string_view text, const Written& written);

@@ -1,4 +1,4 @@
-// Quoting source text and paths for messages.
+// Showing source text and paths in messages.
 #include "quote.h"
 
 #include <algorithm>
@@ -56,10 +56,6 @@ std::string Joined(const std::vector<std::string>& pieces, std::size_t to, std::
   return text;
 }
 
-std::string Quoted(const std::vector<std::string>& pieces, std::size_t to, std::size_t tail) {
-  return '\'' + Joined(pieces, to, tail) + '\'';
-}
-
 }  // namespace
 
 std::string HexDigits(char32_t value, int digits) {
@@ -85,16 +81,12 @@ std::string Shown(std::string_view text) {
   return Joined(shown, kept, shown.size());
 }
 
-std::string Quote(std::string_view text) {
-  return '\'' + Shown(text) + '\'';
-}
-
-std::string QuotePath(std::string_view path) {
+std::string ShownPath(std::string_view path) {
   const std::vector<std::string> shown = ShownCharacters(path);
-  if (shown.size() <= kQuotedCharacters) return Quoted(shown, shown.size(), shown.size());
+  if (shown.size() <= kQuotedCharacters) return Joined(shown, shown.size(), shown.size());
   const std::size_t head = (kQuotedCharacters - 1) / 2;
   const std::size_t tail = kQuotedCharacters - 1 - head;
-  return Quoted(shown, head, shown.size() - tail);
+  return Joined(shown, head, shown.size() - tail);
 }
 
 }  // namespace zolt

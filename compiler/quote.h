@@ -18,17 +18,15 @@ inline constexpr std::size_t kQuotedCharacters = 60;
 std::string Escaped(std::string_view text);
 
 // A word or line of the source as a message shows it: escaped, cut after
-// kQuotedCharacters characters.
+// kQuotedCharacters characters. The message's own text places the quotes
+// around it, so that each language uses its own.
 std::string Shown(std::string_view text);
-
-// The same in quotes.
-std::string Quote(std::string_view text);
 
 // A value in upper-case hexadecimal, with exactly this many digits.
 std::string HexDigits(char32_t value, int digits);
 
-// A path in quotes: escaped, and when too long cut in the middle, so that
-// both the folder it starts with and the file name stay.
-std::string QuotePath(std::string_view path);
+// A path as a message shows it: escaped, and when too long cut in the
+// middle, so that both the folder it starts with and the file name stay.
+std::string ShownPath(std::string_view path);
 
 }  // namespace zolt

@@ -38,17 +38,17 @@ Message Compiler::NotAStatement() {
   const std::string_view first = NextWord(line, at);
   const std::string_view second = NextWord(line, at);
   const std::string_view third = NextWord(line, at);
-  const std::string quoted = Quote(Readable(first));
+  const std::string quoted = Shown(Readable(first));
   if (const std::optional<OtherBlank> blank = FindOtherBlank(Readable(first))) {
     if (blank->code == 0x3000) {
       if (!legacy_) Correct(first.substr(blank->at, blank->length), " ");
       return Message(
-          "%s is not a statement; a full-width space (U+3000) stands in it, and only "
+          "'%s' is not a statement; a full-width space (U+3000) stands in it, and only "
           "spaces and tabs separate words",
           quoted);
     }
     return Message(
-        "%s is not a statement; the blank U+%s stands in it, and only spaces and tabs "
+        "'%s' is not a statement; the blank U+%s stands in it, and only spaces and tabs "
         "separate words",
         quoted, HexDigits(blank->code, 4));
   }
@@ -56,42 +56,43 @@ Message Compiler::NotAStatement() {
   if (first.starts_with(';')) {
     Correct(line.substr(0, static_cast<std::size_t>(first.data() - line.data())), "");
     return Message(
-        "%s is not a statement; a comment line begins with ';' in the first column or after "
+        "'%s' is not a statement; a comment line begins with ';' in the first column or after "
         "spaces, not after a tab",
         quoted);
   }
   if (ExplainFullWidth(Readable(first))) {
     NoteFullWidth(first);
-    return Message("%s is not a statement", quoted);
+    return Message("'%s' is not a statement", quoted);
   }
   if (second == ":") {
     Correct({first.data(), static_cast<std::size_t>(second.data() + 1 - first.data())},
             std::string(Original(first)) + ":");
     return Message(
-        "%s is not a statement; a label's ':' follows its name without a blank, as in %s", quoted,
-        Quote(Readable(first) + ":"));
+        "'%s' is not a statement; a label's ':' follows its name without a blank, as in '%s'",
+        quoted, Shown(Readable(first) + ":"));
   }
   if (second == "=") {
     const std::string value = third.empty() ? "5" : Readable(third);
-    return Message("%s is not a statement; symbols are defined with EQU, as in %s", quoted,
-                   Quote(Readable(first) + " EQU " + value));
+    return Message("'%s' is not a statement; symbols are defined with EQU, as in '%s'", quoted,
+                   Shown(Readable(first) + " EQU " + value));
   }
   for (const Instruction& row : Instructions()) {
     if (!first.starts_with(row.mnemonic) || first.size() == row.mnemonic.size()) continue;
     const std::string rest = Readable(first.substr(row.mnemonic.size()));
     if (rest.starts_with(';')) {
-      return Message("%s is not a statement; a comment begins with ';' after a blank", quoted);
+      return Message("'%s' is not a statement; a comment begins with ';' after a blank", quoted);
     }
     if (!row.TakesOperand()) continue;
-    return Message("%s is not a statement; a blank separates %s from its operand, as in %s", quoted,
-                   row.mnemonic, Quote(std::string(row.mnemonic) + " " + std::string(rest)));
+    return Message("'%s' is not a statement; a blank separates %s from its operand, as in '%s'",
+                   quoted, row.mnemonic,
+                   Shown(std::string(row.mnemonic) + " " + std::string(rest)));
   }
   for (const Instruction& row : Instructions()) {
     if (OneSlipApart(first, row.mnemonic)) {
-      return Message("%s is not a statement; did you mean %s?", quoted, Quote(row.mnemonic));
+      return Message("'%s' is not a statement; did you mean '%s'?", quoted, Shown(row.mnemonic));
     }
   }
-  return Message("%s is not a statement", quoted);
+  return Message("'%s' is not a statement", quoted);
 }
 
 }  // namespace zolt

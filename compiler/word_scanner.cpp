@@ -38,17 +38,17 @@ std::string_view Compiler::CommWord1(std::string_view& text) {
   if (LooksLikeLiteral(word)) return word;
   const std::optional<float> value = Symbols.Find(word);
   if (!value) {
-    const std::string quoted = Quote(Readable(word));
+    const std::string quoted = Shown(Readable(word));
     if (LooksLikeOtherHex(word)) {
       Correct(word, "&H" + std::string(Original(word.substr(1))));
       SoftError(
-          Message("%s is not a defined symbol; 0 used; hexadecimal is written with &H, as in "
+          Message("'%s' is not a defined symbol; 0 used; hexadecimal is written with &H, as in "
                   "&H%s",
                   quoted, Original(word.substr(1))));
     } else {
       NoteFullWidth(word);
       if (notes_.empty()) NoteNearestSymbol(word);
-      SoftError(Message("%s is not a defined symbol; 0 used", quoted));
+      SoftError(Message("'%s' is not a defined symbol; 0 used", quoted));
     }
     return "0";
   }

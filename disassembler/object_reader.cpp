@@ -35,21 +35,21 @@ std::uint16_t ReadWord(int line, std::string_view text, std::string_view word) {
     if (const std::optional<OtherBlank> blank = FindOtherBlank(word)) {
       throw HardError(
           blank->code == 0x3000
-              ? Message("%s is not a code word; a full-width space (U+3000) stands in it, and "
+              ? Message("'%s' is not a code word; a full-width space (U+3000) stands in it, and "
                         "only a tab separates two words on a line",
-                        Quote(word))
-              : Message("%s is not a code word; the blank U+%s stands in it, and only a tab "
+                        Shown(word))
+              : Message("'%s' is not a code word; the blank U+%s stands in it, and only a tab "
                         "separates two words on a line",
-                        Quote(word), HexDigits(blank->code, 4)),
+                        Shown(word), HexDigits(blank->code, 4)),
           WordAt(line, text, word));
     }
-    throw HardError(Message("%s is not a code word; a code word is &h and hexadecimal digits, as "
+    throw HardError(Message("'%s' is not a code word; a code word is &h and hexadecimal digits, as "
                             "in &hE000, and a line holds one, or two separated by a tab",
-                            Quote(word)),
+                            Shown(word)),
                     WordAt(line, text, word));
   }
   if (error == std::errc::result_out_of_range || value > kLargestWord) {
-    throw HardError(Message("%s is over 16 bits; a code word is &h0 to &hFFFF", Quote(word)),
+    throw HardError(Message("'%s' is over 16 bits; a code word is &h0 to &hFFFF", Shown(word)),
                     WordAt(line, text, word));
   }
   return static_cast<std::uint16_t>(value);

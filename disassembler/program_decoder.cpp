@@ -77,12 +77,12 @@ class LowestCosts {
 };
 
 Message FaultMessage(const ObjectLine& line, const DecodedWord& decoded) {
-  const std::string word = Quote(ObjectLineText({line.first}));
+  const std::string word = Shown(ObjectLineText({line.first}));
   if (decoded.row == nullptr) {
     // A word no row reads: so there are such words.
     const WordRange free = *FreeCodes();
     return Message(
-        "%s is no instruction: no mnemonic's first word lies from &h%s to &h%s, and only a "
+        "'%s' is no instruction: no mnemonic's first word lies from &h%s to &h%s, and only a "
         "BOUT block holds such a word; its line is written as a comment",
         word, HexDigits(free.low, 4), HexDigits(free.high, 4));
   }
@@ -91,17 +91,18 @@ Message FaultMessage(const ObjectLine& line, const DecodedWord& decoded) {
   switch (decoded.fault) {
     case WordFault::FieldNotEmpty:
       return Message(
-          "%s is %s with %s in its operand field, which %s keeps empty; no statement makes it, so "
+          "'%s' is %s with %s in its operand field, which %s keeps empty; no statement makes it, "
+          "so "
           "its line is written as a comment",
           word, mnemonic, std::to_string(decoded.value), mnemonic);
     case WordFault::MinusZero:
       return Message(
-          "%s is %s with minus zero in its signed field, which no statement writes; its line is "
+          "'%s' is %s with minus zero in its signed field, which no statement writes; its line is "
           "written as a comment",
           word, mnemonic);
     default:
       return Message(
-          "%s would be %s %s, but %s takes %s to %s; no statement makes it, so its line is "
+          "'%s' would be %s %s, but %s takes %s to %s; no statement makes it, so its line is "
           "written as a comment",
           word, mnemonic, OperandText(row, decoded.value), mnemonic, OperandText(row, row.low),
           OperandText(row, row.high));
@@ -228,23 +229,23 @@ class Reader {
     const ObjectLine& line = lines_[index];
     const DecodedWord decoded = Decode(line.first, line.second);
     if (decoded.fault != WordFault::None) return FaultMessage(line, decoded);
-    const std::string word = Quote(ObjectLineText({line.first}));
+    const std::string word = Shown(ObjectLineText({line.first}));
     const std::string mnemonic(decoded.row->mnemonic);
     if (decoded.row->words > line.words) {
       return Message(
-          "%s is %s, which takes two words, but its line holds one; no statement makes "
+          "'%s' is %s, which takes two words, but its line holds one; no statement makes "
           "it, so its line is written as a comment",
           word, mnemonic);
     }
     if (decoded.row->words < line.words) {
       return Message(
-          "%s is %s, which takes one word, but its line holds two; no statement makes "
+          "'%s' is %s, which takes one word, but its line holds two; no statement makes "
           "it, so its line is written as a comment",
           word, mnemonic);
     }
     if (decoded.row->operand == OperandKind::End) {
       return Message(
-          "%s is END, but words follow it, and assembly stops at END; its line is "
+          "'%s' is END, but words follow it, and assembly stops at END; its line is "
           "written as a comment",
           word);
     }
@@ -254,19 +255,19 @@ class Reader {
     for (std::size_t data = index + 1; data <= last; ++data) {
       if (lines_[data].words == 2) {
         return Message(
-            "%s opens a BOUT block of %s data words, but line %s within it holds two "
+            "'%s' opens a BOUT block of %s data words, but line %s within it holds two "
             "words, where a data line holds one; its line is written as a comment",
             word, count, std::to_string(data + 1));
       }
     }
     if (!Fits(index, decoded.value + 1)) {
       return Message(
-          "%s opens a BOUT block of %s data words, which would run past address 32766, "
+          "'%s' opens a BOUT block of %s data words, which would run past address 32766, "
           "the last address a word can take; its line is written as a comment",
           word, count);
     }
     return Message(
-        "%s opens a BOUT block of %s data words, but reading the lines after it as its "
+        "'%s' opens a BOUT block of %s data words, but reading the lines after it as its "
         "data leaves more words that no statement makes; its line is written as a "
         "comment",
         word, count);

@@ -23,7 +23,7 @@ TextArg Reason() {
 }
 
 [[noreturn]] void TooLarge(const std::string& path) {
-  throw HardError(Message("cannot read %s: it is larger than 256 MiB", QuotePath(path)));
+  throw HardError(Message("cannot read '%s': it is larger than 256 MiB", ShownPath(path)));
 }
 
 // Whether two paths name one file: the same path, a link to it, a hard link.
@@ -84,18 +84,18 @@ std::string FileChannels::ReadAll(const std::string& path) {
   const fs::path native = PathFromUtf8(path);
   std::error_code ignored;
   if (fs::is_directory(native, ignored)) {
-    throw HardError(Message("cannot read %s: it is a directory", QuotePath(path)));
+    throw HardError(Message("cannot read '%s': it is a directory", ShownPath(path)));
   }
   std::FILE* file = OpenFile(native, false);
-  if (file == nullptr) throw HardError(Message("cannot open %s: %s", QuotePath(path), Reason()));
+  if (file == nullptr) throw HardError(Message("cannot open '%s': %s", ShownPath(path), Reason()));
   const FileKind kind = KindOf(file);
   if (!kind.regular || kind.size > kLargestSource) {
     std::fclose(file);
     if (!kind.regular) {
       throw HardError(
-          Message("cannot read %s: it is not a regular file but a device, a pipe or a "
+          Message("cannot read '%s': it is not a regular file but a device, a pipe or a "
                   "socket",
-                  QuotePath(path)));
+                  ShownPath(path)));
     }
     TooLarge(path);
   }
@@ -113,7 +113,7 @@ std::string FileChannels::ReadAll(const std::string& path) {
   const bool failed = std::ferror(file) != 0;
   const TextArg reason = failed ? Reason() : TextArg{};
   std::fclose(file);
-  if (failed) throw HardError(Message("cannot read %s: %s", QuotePath(path), reason));
+  if (failed) throw HardError(Message("cannot read '%s': %s", ShownPath(path), reason));
   if (size > kLargestSource) TooLarge(path);
   sourcePath_ = path;
   return bytes;
@@ -124,18 +124,18 @@ void FileChannels::CheckOutputs(const OutputPaths& paths) const {
   for (const std::string& path : paths) {
     const fs::path native = PathFromUtf8(path);
     if (OneFile(native, source)) {
-      throw HardError(Message("the output file %s would overwrite the source", QuotePath(path)));
+      throw HardError(Message("the output file '%s' would overwrite the source", ShownPath(path)));
     }
     std::error_code ignored;
     if (IsSpecialFile(native) || fs::is_directory(native, ignored)) {
-      throw HardError(Message("the output file %s is not a regular file", QuotePath(path)));
+      throw HardError(Message("the output file '%s' is not a regular file", ShownPath(path)));
     }
   }
   for (std::size_t first = 0; first < paths.size(); ++first) {
     for (std::size_t second = first + 1; second < paths.size(); ++second) {
       if (OneFile(PathFromUtf8(paths[first]), PathFromUtf8(paths[second]))) {
-        throw HardError(Message("the output files %s and %s are one file", QuotePath(paths[first]),
-                                QuotePath(paths[second])));
+        throw HardError(Message("the output files '%s' and '%s' are one file",
+                                ShownPath(paths[first]), ShownPath(paths[second])));
       }
     }
   }
@@ -143,7 +143,7 @@ void FileChannels::CheckOutputs(const OutputPaths& paths) const {
   // output can be written.
   for (const std::string& path : paths) {
     if (const int error = CannotWrite(PathFromUtf8(path))) {
-      throw HardError(Message("cannot create %s: %s", QuotePath(path), SystemReason(error)));
+      throw HardError(Message("cannot create '%s': %s", ShownPath(path), SystemReason(error)));
     }
   }
 }
@@ -156,7 +156,7 @@ void FileChannels::OpenForWriting(Channel channel, const std::string& path) {
   OutputFile& output = FileOf(channel);
   output.file = OpenFile(PathFromUtf8(path), true);
   if (output.file == nullptr) {
-    throw HardError(Message("cannot create %s: %s", QuotePath(path), Reason()));
+    throw HardError(Message("cannot create '%s': %s", ShownPath(path), Reason()));
   }
   output.path = path;
   // Every write is a large piece of the output already: the file's own
@@ -182,7 +182,7 @@ std::optional<Message> FileChannels::Flush(Channel channel) {
   const bool failed = std::fwrite(text.View().data(), 1, text.Size(), output.file) != text.Size();
   text.Clear();
   if (!failed) return std::nullopt;
-  return Message("cannot write %s: %s", QuotePath(output.path), Reason());
+  return Message("cannot write '%s': %s", ShownPath(output.path), Reason());
 }
 
 std::optional<Message> FileChannels::Close(Channel channel) {
@@ -190,7 +190,7 @@ std::optional<Message> FileChannels::Close(Channel channel) {
   if (output.file == nullptr) return std::nullopt;
   std::optional<Message> failure = Flush(channel);
   if (std::fclose(output.file) != 0 && !failure) {
-    failure = Message("cannot write %s: %s", QuotePath(output.path), Reason());
+    failure = Message("cannot write '%s': %s", ShownPath(output.path), Reason());
   }
   output.file = nullptr;
   return failure;

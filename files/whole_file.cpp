@@ -16,7 +16,7 @@ namespace zolt {
 namespace {
 
 [[noreturn]] void CannotWriteTo(const std::string& path, int error) {
-  throw HardError(Message("cannot write %s: %s", QuotePath(path), SystemReason(error)));
+  throw HardError(Message("cannot write '%s': %s", ShownPath(path), SystemReason(error)));
 }
 
 // A pipe, a terminal or a device cannot be replaced: the bytes go straight
@@ -25,7 +25,7 @@ void WriteInPlace(const std::string& path, const std::filesystem::path& target,
                   std::string_view bytes) {
   std::FILE* file = OpenFile(target, true);
   if (file == nullptr) {
-    throw HardError(Message("cannot create %s: %s", QuotePath(path), SystemReason(errno)));
+    throw HardError(Message("cannot create '%s': %s", ShownPath(path), SystemReason(errno)));
   }
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   const int error = errno;
@@ -42,7 +42,7 @@ void WriteWholeFile(const std::string& path, std::string_view bytes) {
   std::filesystem::path temporary;
   std::FILE* file = CreateBeside(target, temporary);
   if (file == nullptr) {
-    throw HardError(Message("cannot create %s: %s", QuotePath(path), SystemReason(errno)));
+    throw HardError(Message("cannot create '%s': %s", ShownPath(path), SystemReason(errno)));
   }
   bool written =
       std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && FlushToDisk(file);

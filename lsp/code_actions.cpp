@@ -51,7 +51,7 @@ std::vector<CodeAction> CodeActions(const Document& document, LineSpan lines, Pl
         document.text.Line(cursor.line).substr(span.start, operand.word.size()));
     const std::string other = Rewritten(written);
     if (span.start <= cursor.column && cursor.column <= span.end && !other.empty()) {
-      actions.push_back({Render(Message("Write %s as %s", Quote(written), Quote(other))),
+      actions.push_back({Render(Message("Write '%s' as '%s'", Shown(written), Shown(other))),
                          std::nullopt,
                          {{cursor.line, span}, other}});
     }

@@ -17,7 +17,7 @@ std::vector<QuickFix> QuickFixes(const Analysis& facts, const TextLines& text) {
                      line,
                      {fix->start, fix->start + fix->length},
                      fix->text,
-                     Render(Message("Replace %s with %s", Quote(old), Quote(fix->text)))});
+                     Render(Message("Replace '%s' with '%s'", Shown(old), Shown(fix->text)))});
   };
   for (const Diagnostic& diagnostic : facts.Said()) offer(diagnostic);
   if (!facts.Outcome().completed) offer(facts.Outcome().failure);

@@ -26,16 +26,16 @@ std::string Refused(const Document& document, const SymbolFact& symbol, std::str
                        !FindOtherBlank(name);
   if (!oneWord || LooksLikeLiteral(upper)) {
     return Render(
-        Message("%s cannot name a symbol: a name is one word, with no blank, line end, "
+        Message("'%s' cannot name a symbol: a name is one word, with no blank, line end, "
                 "':' or ';' in it, and is not a number",
-                Quote(name)));
+                Shown(name)));
   }
   if (FindInstruction(upper) != nullptr || upper == "EQU") {
-    return Render(Message("%s is a mnemonic; a symbol cannot have its name", Quote(name)));
+    return Render(Message("'%s' is a mnemonic; a symbol cannot have its name", Shown(name)));
   }
   const SymbolFact* taken = document.facts.FindSymbol(upper);
   if (taken != nullptr && taken->name != symbol.name) {
-    return Render(Message("%s is taken: it names the symbol defined on line %s", Quote(name),
+    return Render(Message("'%s' is taken: it names the symbol defined on line %s", Shown(name),
                           std::to_string(taken->line + 1)));
   }
   return {};

@@ -177,6 +177,37 @@ std::vector<std::string> CaseNames() {
 
 // One run of a case in one language: what it printed and left, against the
 // expected files.
+// The catalog places the quotes and brackets around what a Chinese message
+// quotes; one the code glued on would be ASCII beside the Chinese text, or
+// just inside the catalog's quotes. The first such character in a
+// diagnostic's text.
+std::string GluedPunctuation(const std::string& line) {
+  const std::string ascii = "'\"()";
+  std::size_t at = std::string::npos;
+  for (const char* kind : {"错误：", "警告：", "附注："}) {
+    const std::size_t found = line.find(kind);
+    if (found != std::string::npos) at = std::min(at, found + std::string(kind).size());
+  }
+  if (at == std::string::npos) return {};
+  const std::string open = "‘";
+  const std::string close = "’";
+  while (at < line.size()) {
+    if (line.compare(at, open.size(), open) == 0) {
+      const std::size_t end = line.find(close, at + open.size());
+      if (end == std::string::npos) return open;
+      for (const std::size_t inside : {at + open.size(), end - 1}) {
+        if (ascii.find(line[inside]) != std::string::npos) return std::string(1, line[inside]);
+      }
+      at = end + close.size();
+    } else if (ascii.find(line[at]) != std::string::npos) {
+      return std::string(1, line[at]);
+    } else {
+      ++at;
+    }
+  }
+  return {};
+}
+
 void CheckRun(const std::string& theme_name, const std::string& locale,
               const std::string& transcriptFile) {
   const fs::path base = kCases / theme_name;
@@ -202,6 +233,11 @@ void CheckRun(const std::string& theme_name, const std::string& locale,
 
   const std::string transcript =
       Transcript(RunZoltasm(arguments, {.folder = folder, .language = {"LC_ALL=" + locale}}));
+  if (locale != "C") {
+    for (const std::string& line : Lines(transcript)) {
+      EXPECT_EQ(GluedPunctuation(line), "") << line;
+    }
+  }
   // Expected and actual files side by side: the transcript, then each of a
   // run's outputs, each with the way this system writes its text.
   struct Output {

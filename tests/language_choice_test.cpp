@@ -20,7 +20,7 @@
 namespace zolt::test {
 namespace {
 
-constexpr const char* kChinese = "zoltasm: 错误：未知的选项 '--bogus'";
+constexpr const char* kChinese = "zoltasm: 错误：未知的选项 ‘--bogus’";
 constexpr const char* kEnglish = "zoltasm: error: unknown option '--bogus'";
 
 #ifdef _WIN32

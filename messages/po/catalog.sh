@@ -36,6 +36,12 @@ case "${1:-}" in
       echo "zh_CN.po has fuzzy or untranslated entries" >&2
       exit 1
     fi
+    # A Chinese text places its own quotes around a quoted word, GCC's ‘’:
+    # an ASCII quote in one is one the translation forgot.
+    if sed -n '/^msgstr/,/^$/p' "$here/zh_CN.po" | grep "'" >&2; then
+      echo "zh_CN.po quotes with ASCII quotes; write ‘%s’" >&2
+      exit 1
+    fi
     msgmerge --quiet --no-fuzzy-matching -o "$work/merged.po" "$here/zh_CN.po" "$work/zolt.pot"
     stale=$(msgattrib --only-obsolete "$work/merged.po" | grep -c '^#~ msgid' || true)
     if [ "$stale" -ne 0 ]; then

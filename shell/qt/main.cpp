@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
     }
     if ((argument.starts_with("-") && argument != "-") || source != 0) {
       std::cerr << "zolt: " << zolt::Tr("error: ")
-                << zolt::Render(zolt::Message("unknown argument %s", zolt::Quote(argument))) << '\n'
+                << zolt::Render(zolt::Message("unknown argument '%s'", zolt::Shown(argument)))
+                << '\n'
                 << Usage();
       return kFailed;
     }

@@ -334,8 +334,8 @@ int wmain(int count, wchar_t** arguments) {
   const DWORD before = GetClipboardSequenceNumber();
   Press({VK_CONTROL, 'C'});
   const std::string copied =
-      "many.ZOL:2:1: 错误：无法识别的语句 'FOO'：不是助记符、标号或 EQU 定义\r\n"
-      "many.ZOL:3:1: 错误：无法识别的语句 'FOO'：不是助记符、标号或 EQU 定义\r\n";
+      "many.ZOL:2:1: 错误：无法识别的语句 ‘FOO’：不是助记符、标号或 EQU 定义\r\n"
+      "many.ZOL:3:1: 错误：无法识别的语句 ‘FOO’：不是助记符、标号或 EQU 定义\r\n";
   const bool copiedRows =
       WaitFor([&] { return GetClipboardSequenceNumber() != before; }) && Clipboard() == copied;
   report.Expect(copiedRows, "Ctrl+C copied: " + Clipboard());
@@ -351,7 +351,7 @@ int wmain(int count, wchar_t** arguments) {
   took = SaveAndWait(
       source, "NOP\r\nBOUT X\r\n", [&] { return IsWindowVisible(zolt.Failure()); }, report);
   report.Expect(Text(zolt.Failure()) ==
-                    "many.ZOL:2:6: 致命错误：BOUT 的块长度 'X' 不是数；块长度须写成数，不能用符号",
+                    "many.ZOL:2:6: 致命错误：BOUT 的块长度 ‘X’ 不是数；块长度须写成数，不能用符号",
                 "a failed run shows in the details: " + Text(zolt.Failure()) + took);
   report.Expect(zolt.Status() == "发现 1处错误", "a failed run leaves the status");
   report.Expect(zolt.Dialogs() == 0, "a failed run again shows no message");
