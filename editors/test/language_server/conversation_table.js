@@ -118,6 +118,15 @@ const surrogates = [
   '\\\\ud800', // not a statement
   'END ; \\ud83d\\ude00\\udbff', // a pair, then one at the very end
 ].join('\\r\\n');
+// A second document, for what the first cannot show on its first line.
+const edgesUri = 'file:///work/edges.ZOL';
+const edgesDoc = { uri: edgesUri };
+const edges = (...lines) => lines.join('\r\n');
+const atEdges = (line, character) => ({ textDocument: edgesDoc, position: { line, character } });
+const edgesChange = (version, ...lines) => ({
+  textDocument: { uri: edgesUri, version },
+  contentChanges: [{ text: edges(...lines) }],
+});
 
 module.exports = [
   {
@@ -998,6 +1007,71 @@ module.exports = [
       version: 201,
       diagnostics: [{ range: { start: { line: 0, character: 3 } } }],
     },
+  },
+  {
+    what: 'a second document: a jump on its first line, comment runs, a name defined twice',
+    notify: lsp.DidOpenTextDocumentNotification.type,
+    params: {
+      textDocument: {
+        uri: edgesUri,
+        languageId: 'zolt',
+        version: 1,
+        text: edges(
+          'DJNZI HERE',
+          '; a run of',
+          '; comment lines',
+          'HERE:',
+          'HERE EQU 3',
+          '; alone',
+          'DL 5',
+          '',
+          'END',
+        ),
+      },
+    },
+    publishes: { uri: edgesUri, version: 1 },
+  },
+  {
+    what: 'folding: a run of comment lines ends at its last comment, a lone comment does not fold',
+    request: lsp.FoldingRangeRequest.type,
+    params: { textDocument: edgesDoc },
+    result: [{ startLine: 1, endLine: 2, kind: 'comment' }],
+  },
+  {
+    what: 'hover on the second definition of a name: operands take the first',
+    request: lsp.HoverRequest.type,
+    params: atEdges(4, 1),
+    result: markdown('not used: operands take the definition on line 4'),
+  },
+  {
+    what: 'completion after a line whose operand opens no block offers mnemonics',
+    request: lsp.CompletionRequest.type,
+    params: atEdges(7, 0),
+    result: { including: [{ label: 'NOP', kind: lsp.CompletionItemKind.Keyword }] },
+  },
+  {
+    what: 'a BOUT block that opens on the first line',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: edgesChange(2, 'BOUT 2', '', '', 'X EQU 1', 'END'),
+    publishes: { uri: edgesUri, version: 2 },
+  },
+  {
+    what: 'completion on its first data line offers the symbols alone',
+    request: lsp.CompletionRequest.type,
+    params: atEdges(1, 0),
+    result: [{ label: 'X' }],
+  },
+  {
+    what: 'a jump being typed on the first line stops the run',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: edgesChange(3, 'DJNZI ', 'END'),
+    publishes: { uri: edgesUri, version: 3, diagnostics: [{ message: 'DJNZI has no operand' }] },
+  },
+  {
+    what: 'signature help on it counts from word address 0',
+    request: lsp.SignatureHelpRequest.type,
+    params: atEdges(0, 6),
+    result: { signatures: [{ documentation: 'from word address 0 it reaches 0 to 1024' }] },
   },
   { what: 'shutdown', request: lsp.ShutdownRequest.type, params: undefined, result: null },
   {
