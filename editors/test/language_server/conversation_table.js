@@ -760,6 +760,18 @@ module.exports = [
     id: 'no method',
     error: { code: lsp.ErrorCodes.InvalidRequest },
   },
+  // The server sends no requests, so a response from the editor matches none:
+  // it is dropped unanswered, and the request after it, of the same id, gets
+  // the first reply of that id.
+  {
+    what: "the editor's responses, with a result and with an error, are not answered",
+    raw:
+      message('"id":"answered","result":null') +
+      message('"id":"answered","error":{"code":-32601,"message":"unknown"}') +
+      message('"id":"answered","method":"zolt/unknown"'),
+    id: 'answered',
+    error: { code: lsp.ErrorCodes.MethodNotFound },
+  },
   {
     what: 'an unknown method',
     request: new lsp.RequestType('zolt/unknown'),
