@@ -1,7 +1,8 @@
 # Sourced by the scripts that take pictures of the real Qt window, from the
-# repository's root: builds the window and gives it a virtual display and
-# settings folders of its own, so that nothing reaches the user's desktop or
-# home folder.
+# repository's root: builds the window and gives it a virtual display, a
+# scratch folder ($work) and settings folders of its own, so that nothing
+# reaches the user's desktop or home folder; fail() ends the script with a
+# reason.
 # shellcheck shell=bash
 # shellcheck source=scripts/xvfb.sh
 . scripts/xvfb.sh
@@ -12,6 +13,12 @@ scripts/setup.sh --for "the window's pictures" xvfb imagemagick xdotool fonts-ar
   fonts-arphic-uming fonts-wqy-microhei
 scripts/build.sh zolt
 start_display 1024x768
+work=$(mktemp -d)
+on_exit "rm -rf '$work'"
+fail() {
+  echo "$(basename "$0" .sh): $*" >&2
+  exit 1
+}
 qt_home="$(mktemp -d)"
 on_exit "rm -rf '$qt_home'"
 export XDG_CONFIG_HOME="$qt_home/config" XDG_RUNTIME_DIR="$qt_home/runtime"

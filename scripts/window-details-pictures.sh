@@ -15,13 +15,6 @@ cmake -S . -B build -DBUILD_TESTING=ON > /dev/null
 # shellcheck source=scripts/qt-window.sh
 . scripts/qt-window.sh
 
-work=$(mktemp -d)
-on_exit "rm -rf '$work'"
-fail() {
-  echo "$(basename "$0" .sh): $*" >&2
-  exit 1
-}
-
 (cd docs/snippets && cat colon_apart.ZOL equals_sign.ZOL full_width_space.ZOL bout_takes_halt.ZOL) > "$work/练习.ZOL"
 export LOCPATH="$PWD/build/locale" LANG=zh_CN.UTF-8
 # Started in the source's folder, where the open dialog then looks.

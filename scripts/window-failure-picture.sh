@@ -14,13 +14,6 @@ cmake -S . -B build -DBUILD_TESTING=ON > /dev/null
 . scripts/qt-window.sh
 picture=docs/failure-box-linux-zh.png
 
-work=$(mktemp -d)
-on_exit "rm -rf '$work'"
-fail() {
-  echo "$(basename "$0" .sh): $*" >&2
-  exit 1
-}
-
 cp docs/snippets/stops.ZOL "$work/"
 export LOCPATH="$PWD/build/locale" LANG=zh_CN.UTF-8
 start_window "$work/stops.ZOL"

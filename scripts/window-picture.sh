@@ -7,13 +7,6 @@ cd "$(dirname "$0")/.."
 # shellcheck source=scripts/qt-window.sh
 . scripts/qt-window.sh
 
-work=$(mktemp -d)
-on_exit "rm -rf '$work'"
-fail() {
-  echo "$(basename "$0" .sh): $*" >&2
-  exit 1
-}
-
 cp examples/demo.ZOL "$work/"
 start_window "$work/demo.ZOL"
 wait_for '[ "$(windows_named ZOLT编译器)" -ge 1 ]' "the window"

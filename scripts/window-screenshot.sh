@@ -11,11 +11,6 @@ mkdir -p "$out"
 # shellcheck source=scripts/qt-window.sh
 . scripts/qt-window.sh
 
-fail() {
-  echo "$(basename "$0" .sh): $*" >&2
-  exit 1
-}
-
 start_window
 wait_for '[ "$(windows_named ZOLT编译器)" -ge 1 ]' "the window"
 shot() { sleep 1.5; import -window root "$out/$1.png"; echo "$out/$1.png"; }
