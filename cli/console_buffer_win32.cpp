@@ -1,33 +1,7 @@
 // The command's text on a Windows console, pipe or file.
 #include "console_buffer_win32.h"
 
-#include <optional>
-
 #include "windows_text.h"
-
-namespace {
-
-// Text for a pipe or a file. Where the console's code page is Chinese
-// (GBK), as other console programs do: GB18030, which keeps GBK's bytes and
-// extends them to all of Unicode, or GBK itself where the system lacks
-// GB18030, with Windows' stand-in for a character GBK lacks (one the user
-// typed or named a file with: the catalog's words are all in GBK), so that
-// every text of a run is in the one code page its reader expects.
-// Everywhere else UTF-8: an English Windows' code page would turn Chinese
-// text into question marks.
-std::string PipeBytes(std::wstring_view text) {
-  constexpr UINT kGbk = 936;
-  constexpr UINT kGb18030 = 54936;
-  const UINT console = GetConsoleOutputCP();
-  const UINT page = console != 0 ? console : GetACP();
-  if (page != kGbk && page != kGb18030) return zolt::CodePageFromWide(text, CP_UTF8);
-  if (std::optional<std::string> bytes = zolt::CodePageFromWideExactly(text, kGb18030)) {
-    return *bytes;
-  }
-  return zolt::CodePageFromWide(text, kGbk);
-}
-
-}  // namespace
 
 ConsoleBuffer::ConsoleBuffer(DWORD standardHandle) : handle_(GetStdHandle(standardHandle)) {}
 
@@ -77,7 +51,7 @@ void ConsoleBuffer::WriteOut(std::size_t count) {
     }
     return;
   }
-  const std::string bytes = PipeBytes(wide);
+  const std::string bytes = zolt::PipeText(wide);
   if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
       written != bytes.size()) {
     failed_ = true;

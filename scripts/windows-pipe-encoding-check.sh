@@ -4,7 +4,7 @@
 # byte of both decodes in the console's code page (GBK), no line is UTF-8
 # Chinese, and what the lines say is the cases' Chinese transcripts. The
 # sources are GBK sources quoting Chinese words and full-width marks, and a
-# line GBK cannot hold (a no-break space, which takes Windows' stand-in).
+# line GBK cannot hold (a no-break space, written as its code).
 # Usage: scripts/windows-pipe-encoding-check.sh BUILD_DIR ZOLTASM_EXE CASES_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -63,9 +63,10 @@ perl -MEncode -e '
         $failed = 1;
         next;
       }
-      # What GBK lacks comes out as the stand-in.
-      $want = join "", map { defined eval { encode("cp936", my $c = $_, Encode::FB_CROAK) } ? $_ : "?" }
-        split //, $want;
+      # What GBK lacks comes out as its code.
+      $want = join "", map {
+        defined eval { encode("cp936", my $c = $_, Encode::FB_CROAK) } ? $_ : sprintf("<U+%04X>", ord)
+      } split //, $want;
       if ($text ne $want) {
         print STDERR "std$stream line $number\n  is:       ", encode("UTF-8", $text),
           "\n  expected: ", encode("UTF-8", $want), "\n";

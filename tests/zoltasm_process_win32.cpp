@@ -144,12 +144,7 @@ ProcessResult RunZoltasm(const std::vector<std::string>& arguments, const Proces
 }
 
 std::string ConsoleText(const std::string& utf8) {
-  constexpr UINT kGbk = 936;
-  constexpr UINT kGb18030 = 54936;
-  const UINT console = GetConsoleOutputCP() != 0 ? GetConsoleOutputCP() : GetACP();
-  const std::wstring wide = WideFromUtf8(utf8);
-  if (console != kGbk && console != kGb18030) return CodePageFromWide(wide, CP_UTF8);
-  return CodePageFromWideExactly(wide, kGb18030).value_or(CodePageFromWide(wide, kGbk));
+  return PipeText(WideFromUtf8(utf8));
 }
 
 }  // namespace zolt::test
