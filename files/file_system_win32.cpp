@@ -50,7 +50,7 @@ std::FILE* CreateBeside(const std::filesystem::path& path, std::filesystem::path
     }
   }
   if (handle == INVALID_HANDLE_VALUE) {
-    errno = EEXIST;
+    errno = ErrorFromWindows(ERROR_FILE_EXISTS);
     return nullptr;
   }
   const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);
