@@ -3,8 +3,9 @@
 # headless. Installs the cross compiler and Wine when they are missing.
 #   dist/windows/zolt.exe      the window
 #   dist/windows/zoltasm.exe   the command line
-# Checks: the GoogleTest suite, the end-to-end cases and the details window
-# driven by a program of its own, through CTest with Wine as the emulator,
+# Checks: the GoogleTest suite, the end-to-end cases, zoltasm.exe's one
+# encoding on pipes and the details window driven by a program of its own,
+# through CTest with Wine as the emulator,
 # zolt.exe driven from its menu on a headless X server,
 # with a screenshot in docs/window-windows.png, and zolt.exe started with a
 # source.

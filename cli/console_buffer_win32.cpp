@@ -1,36 +1,7 @@
 // The command's text on a Windows console, pipe or file.
 #include "console_buffer_win32.h"
 
-#include <algorithm>
-#include <initializer_list>
-#include <optional>
-
 #include "windows_text.h"
-
-namespace {
-
-// A line for a pipe or a file. Where the console's code page is Chinese
-// (GBK), as other console programs do: GB18030, which keeps GBK's bytes and
-// extends them to all of Unicode, or GBK itself where the system lacks
-// GB18030 and GBK holds the line. Everywhere else, and for a line GBK cannot
-// hold, UTF-8: an English Windows' code page would turn Chinese text into
-// question marks.
-std::string PipeBytes(std::wstring_view line) {
-  constexpr UINT kGbk = 936;
-  constexpr UINT kGb18030 = 54936;
-  const UINT console = GetConsoleOutputCP();
-  const UINT page = console != 0 ? console : GetACP();
-  if (page == kGbk || page == kGb18030) {
-    for (const UINT chinese : {kGb18030, kGbk}) {
-      if (std::optional<std::string> bytes = zolt::CodePageFromWideExactly(line, chinese)) {
-        return *bytes;
-      }
-    }
-  }
-  return zolt::CodePageFromWide(line, CP_UTF8);
-}
-
-}  // namespace
 
 ConsoleBuffer::ConsoleBuffer(DWORD standardHandle) : handle_(GetStdHandle(standardHandle)) {}
 
@@ -80,14 +51,7 @@ void ConsoleBuffer::WriteOut(std::size_t count) {
     }
     return;
   }
-  // Line by line: where the system lacks GB18030, a line GBK cannot hold
-  // goes out in UTF-8 without taking its neighbours with it.
-  std::string bytes;
-  for (std::size_t start = 0; start < wide.size();) {
-    const std::size_t end = std::min(wide.find(L'\n', start), wide.size() - 1) + 1;
-    bytes += PipeBytes(std::wstring_view(wide).substr(start, end - start));
-    start = end;
-  }
+  const std::string bytes = zolt::PipeText(wide);
   if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
       written != bytes.size()) {
     failed_ = true;

@@ -7,8 +7,8 @@
 #include <string>
 
 // Carries the command's UTF-8 output to a Windows standard handle: a console
-// gets the text as UTF-16, a file or pipe gets it in a code page that holds
-// every character (GB18030 where the console's is GBK, else UTF-8).
+// gets the text as UTF-16, a file or pipe gets it as zolt::PipeText makes
+// it.
 // Text goes out a line at a time, so no character is ever split.
 class ConsoleBuffer : public std::streambuf {
  public:

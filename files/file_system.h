@@ -1,4 +1,6 @@
-// The few file operations that differ between Linux and Windows.
+// The few file operations that differ between Linux and Windows. The error
+// values they give are SystemReason's: errno values, and on Windows also the
+// system's own codes as ErrorFromWindows keeps them.
 #pragma once
 
 #include <cstdint>

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "file_system.h"
+#include "system_reason.h"
 
 namespace zolt {
 namespace {
@@ -16,33 +17,20 @@ bool IsDiskFile(HANDLE handle) {
   return GetFileType(handle) == FILE_TYPE_DISK;
 }
 
-// The errno value nearest to the last Windows error.
-int LastErrno() {
-  switch (GetLastError()) {
-    case ERROR_ACCESS_DENIED:
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-      return EACCES;
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_FILE_NOT_FOUND:
-      return ENOENT;
-    case ERROR_WRITE_PROTECT:
-      return EROFS;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-      return ENOSPC;
-    case ERROR_FILE_EXISTS:
-    case ERROR_ALREADY_EXISTS:
-      return EEXIST;
-    default:
-      return EIO;
-  }
+// The error value of the last Windows error.
+int LastError() {
+  return ErrorFromWindows(GetLastError());
 }
 
 }  // namespace
 
 std::FILE* OpenFile(const std::filesystem::path& path, bool forWriting) {
-  return _wfopen(path.c_str(), forWriting ? L"wb" : L"rb");
+  // The C runtime keeps Windows' own code beside the errno value it makes of
+  // it; the code has the reason in the system's words.
+  _doserrno = 0;
+  std::FILE* file = _wfopen(path.c_str(), forWriting ? L"wb" : L"rb");
+  if (file == nullptr && _doserrno != 0) errno = ErrorFromWindows(_doserrno);
+  return file;
 }
 
 std::FILE* CreateBeside(const std::filesystem::path& path, std::filesystem::path& temporary) {
@@ -57,12 +45,12 @@ std::FILE* CreateBeside(const std::filesystem::path& path, std::filesystem::path
     handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) {
-      errno = LastErrno();
+      errno = LastError();
       return nullptr;
     }
   }
   if (handle == INVALID_HANDLE_VALUE) {
-    errno = EEXIST;
+    errno = ErrorFromWindows(ERROR_FILE_EXISTS);
     return nullptr;
   }
   const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);
@@ -84,7 +72,7 @@ bool FlushToDisk(std::FILE* file) {
 
 int PutInPlace(const std::filesystem::path& from, const std::filesystem::path& to) {
   const DWORD flags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
-  return MoveFileExW(from.c_str(), to.c_str(), flags) ? 0 : LastErrno();
+  return MoveFileExW(from.c_str(), to.c_str(), flags) ? 0 : LastError();
 }
 
 FileKind KindOf(std::FILE* file) {
@@ -98,7 +86,7 @@ int CannotWrite(const std::filesystem::path& path) {
   const HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return LastErrno();
+  if (handle == INVALID_HANDLE_VALUE) return LastError();
   const bool created = GetLastError() != ERROR_ALREADY_EXISTS;
   CloseHandle(handle);
   if (created) DeleteFileW(path.c_str());

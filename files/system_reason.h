@@ -7,7 +7,15 @@
 
 namespace zolt {
 
-// The reason an errno value stands for, as a message argument.
+// The reason an error value stands for, as a message argument: an errno
+// value or, on Windows, what ErrorFromWindows made of a Windows error code.
 TextArg SystemReason(int error);
+
+#ifdef _WIN32
+// A Windows error code as an error value: the errno value of a reason in the
+// product's own words, else the code itself, kept apart from errno's values,
+// so that SystemReason asks Windows for its text.
+int ErrorFromWindows(unsigned long code);
+#endif
 
 }  // namespace zolt

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
+
 namespace zolt {
 
 std::wstring WideFromUtf8(std::string_view text) {
@@ -43,6 +45,34 @@ std::optional<std::string> CodePageFromWideExactly(std::wstring_view text, unsig
   if (length <= 0 || stoodIn) return std::nullopt;
   std::string bytes(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(codePage, flags, text.data(), size, bytes.data(), length, nullptr, nullptr);
+  return bytes;
+}
+
+std::string PipeText(std::wstring_view text) {
+  constexpr UINT kGbk = 936;
+  constexpr UINT kGb18030 = 54936;
+  const UINT console = GetConsoleOutputCP();
+  const UINT page = console != 0 ? console : GetACP();
+  if (page != kGbk && page != kGb18030) return CodePageFromWide(text, CP_UTF8);
+  for (const UINT chinese : {kGb18030, kGbk}) {
+    if (std::optional<std::string> bytes = CodePageFromWideExactly(text, chinese)) return *bytes;
+  }
+  std::string bytes;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t size = IS_HIGH_SURROGATE(text[at]) && at + 1 < text.size() ? 2 : 1;
+    const std::wstring_view character = text.substr(at, size);
+    if (std::optional<std::string> gbk = CodePageFromWideExactly(character, kGbk)) {
+      bytes += *gbk;
+    } else {
+      const char32_t code =
+          size == 2 ? 0x10000 + ((character[0] - 0xD800) << 10) + (character[1] - 0xDC00)
+                    : character[0];
+      char name[16];
+      std::snprintf(name, sizeof(name), "<U+%04X>", static_cast<unsigned>(code));
+      bytes += name;
+    }
+    at += size;
+  }
   return bytes;
 }
 

@@ -76,9 +76,8 @@ ProcessResult RunZoltasm(const std::vector<std::string>& arguments,
                          const ProcessOptions& options = {});
 
 #ifdef _WIN32
-// What zoltasm writes to a file or pipe for this UTF-8 text: each line in GBK
-// where the console's code page is Chinese and GBK holds the line (GB18030
-// writes those characters with the same bytes), and in UTF-8 otherwise.
+// What zoltasm writes to a file or pipe for this UTF-8 text: the bytes
+// PipeText makes, checked on their own by the pipe check of the Windows build.
 std::string ConsoleText(const std::string& utf8);
 #endif
 

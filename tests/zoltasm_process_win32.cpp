@@ -144,21 +144,7 @@ ProcessResult RunZoltasm(const std::vector<std::string>& arguments, const Proces
 }
 
 std::string ConsoleText(const std::string& utf8) {
-  constexpr UINT kGbk = 936;
-  constexpr UINT kGb18030 = 54936;
-  const UINT console = GetConsoleOutputCP() != 0 ? GetConsoleOutputCP() : GetACP();
-  const bool chinese = console == kGbk || console == kGb18030;
-  std::string text;
-  std::size_t start = 0;
-  while (start < utf8.size()) {
-    const std::size_t end = std::min(utf8.find('\n', start), utf8.size() - 1) + 1;
-    const std::wstring wide = WideFromUtf8(std::string_view(utf8).substr(start, end - start));
-    const std::optional<std::string> gbk =
-        chinese ? CodePageFromWideExactly(wide, kGbk) : std::nullopt;
-    text += gbk ? *gbk : CodePageFromWide(wide, CP_UTF8);
-    start = end;
-  }
-  return text;
+  return PipeText(WideFromUtf8(utf8));
 }
 
 }  // namespace zolt::test
