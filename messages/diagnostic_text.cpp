@@ -1,25 +1,32 @@
 // GCC's form of a diagnostic: where, what kind, what.
 #include "diagnostic_text.h"
 
+#include <cstddef>
+#include <iterator>
+
 #include "catalog.h"
 #include "quote.h"
 
 namespace zolt {
 namespace {
 
-// GCC's words for the kinds, and its translations of them.
-const char* KindText(Severity severity) {
-  switch (severity) {
-    case Severity::Fatal:
-      return Tr("fatal error: ");
-    case Severity::Error:
-      return Tr("error: ");
-    case Severity::Warning:
-      return Tr("warning: ");
-    case Severity::Note:
-      return Tr("note: ");
-  }
-  return "";
+// GCC's words for each kind, in the order of Severity: alone, as a column
+// names a row's kind, and leading a diagnostic's text (the two translated
+// apart, as GCC's catalogs do: Chinese writes its own colon).
+struct KindWords {
+  const char* alone;
+  const char* leading;
+};
+constexpr KindWords kKindWords[] = {
+    {N_("fatal error"), N_("fatal error: ")},
+    {N_("error"), N_("error: ")},
+    {N_("warning"), N_("warning: ")},
+    {N_("note"), N_("note: ")},
+};
+static_assert(std::size(kKindWords) == static_cast<std::size_t>(Severity::Note) + 1);
+
+const KindWords& WordsOf(Severity severity) {
+  return kKindWords[static_cast<std::size_t>(severity)];
 }
 
 void AppendLine(std::string& text, std::string_view source, const Diagnostic& diagnostic) {
@@ -29,12 +36,16 @@ void AppendLine(std::string& text, std::string_view source, const Diagnostic& di
         ':' + std::to_string(diagnostic.where.line) + ':' + std::to_string(diagnostic.where.column);
   }
   text += ": ";
-  text += KindText(diagnostic.severity);
+  text += Tr(WordsOf(diagnostic.severity).leading);
   text += Render(diagnostic.message);
   text += '\n';
 }
 
 }  // namespace
+
+const char* KindWord(Severity severity) {
+  return Tr(WordsOf(severity).alone);
+}
 
 std::string DiagnosticText(std::string_view source, const Diagnostic& diagnostic) {
   std::string text;

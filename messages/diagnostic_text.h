@@ -9,6 +9,10 @@
 
 namespace zolt {
 
+// The word for a diagnostic's kind alone ("error", "warning"...), in the
+// user's language.
+const char* KindWord(Severity severity);
+
 // "SOURCE:LINE:COLUMN: error: CAUSE" (or "SOURCE: fatal error: CAUSE" for a
 // failure that belongs to no line), then its notes, a line each, every line
 // ended by "\n". The source is shown escaped, so a diagnostic is always its

@@ -16,20 +16,6 @@ constexpr int kExcerptContext = 2;
 // The listing's third line names its columns.
 constexpr std::size_t kHeadingLine = 2;
 
-const char* KindWord(Severity severity) {
-  switch (severity) {
-    case Severity::Fatal:
-      return Tr("fatal error");
-    case Severity::Error:
-      return Tr("error");
-    case Severity::Warning:
-      return Tr("warning");
-    case Severity::Note:
-      return Tr("note");
-  }
-  return "";
-}
-
 DetailsRow RowOf(const std::string& source, const Diagnostic& diagnostic, bool note) {
   Diagnostic alone = diagnostic;
   alone.notes.clear();
