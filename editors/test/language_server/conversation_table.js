@@ -942,6 +942,36 @@ module.exports = [
     result: null,
   },
   {
+    what: 'no references in an unknown document',
+    request: lsp.ReferencesRequest.type,
+    params: { ...at(4, 6), context: { includeDeclaration: true } },
+    result: [],
+  },
+  {
+    what: 'no code actions in an unknown document',
+    request: lsp.CodeActionRequest.type,
+    params: { textDocument: doc, range: range(5, 0, 3), context: { diagnostics: [] } },
+    result: [],
+  },
+  {
+    what: 'no inlay hints in an unknown document',
+    request: lsp.InlayHintRequest.type,
+    params: { textDocument: doc, range: range(0, 0, 12) },
+    result: [],
+  },
+  {
+    what: 'no rename in an unknown document',
+    request: lsp.RenameRequest.type,
+    params: { ...at(3, 1), newName: 'AGAIN' },
+    result: null,
+  },
+  {
+    what: 'no semantic tokens in an unknown document',
+    request: lsp.SemanticTokensRequest.type,
+    params: { textDocument: doc },
+    result: { data: [] },
+  },
+  {
     what: 'a change of a range cannot be taken while the text is unknown',
     notify: lsp.DidChangeTextDocumentNotification.type,
     params: {
