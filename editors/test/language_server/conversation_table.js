@@ -1115,6 +1115,30 @@ module.exports = [
     params: atEdges(0, 6),
     result: { signatures: [{ documentation: 'from word address 0 it reaches 0 to 1024' }] },
   },
+  {
+    what: 'a jump with a comment after it, and an operand not yet typed before one',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: edgesChange(4, 'GOTO 0 ; again', 'OUT ; to come', 'END'),
+    publishes: { uri: edgesUri, version: 4 },
+  },
+  {
+    what: 'no signature help with the cursor still on the mnemonic',
+    request: lsp.SignatureHelpRequest.type,
+    params: atEdges(0, 4),
+    result: null,
+  },
+  {
+    what: 'no signature help in the comment after the operand',
+    request: lsp.SignatureHelpRequest.type,
+    params: atEdges(0, 9),
+    result: null,
+  },
+  {
+    what: 'no signature help on a comment where the operand would go',
+    request: lsp.SignatureHelpRequest.type,
+    params: atEdges(1, 5),
+    result: null,
+  },
   { what: 'shutdown', request: lsp.ShutdownRequest.type, params: undefined, result: null },
   {
     what: 'a request after shutdown',
