@@ -1139,6 +1139,38 @@ module.exports = [
     params: atEdges(1, 5),
     result: null,
   },
+  // A byte-order mark is one UTF-16 unit of the first line, before its text.
+  {
+    what: 'a text after a byte-order mark: the range after the mark',
+    notify: lsp.DidChangeTextDocumentNotification.type,
+    params: edgesChange(5, '\ufeffDL 300', 'NOP ONE TWO ; three', 'END'),
+    publishes: {
+      uri: edgesUri,
+      version: 5,
+      diagnostics: [{ range: range(0, 4, 7) }, { range: range(1, 4, 7) }],
+    },
+  },
+  {
+    what: 'hover on the first line counts the mark',
+    request: lsp.HoverRequest.type,
+    params: atEdges(0, 5),
+    result: { range: range(0, 1, 7) },
+  },
+  {
+    what: 'the words NOP ignores before a comment are one token',
+    request: lsp.SemanticTokensRequest.type,
+    params: { textDocument: edgesDoc },
+    result: {
+      data: [
+        [0, 1, 2, 0, 0],
+        [0, 3, 3, 3, 0],
+        [1, 0, 3, 0, 0],
+        [0, 4, 7, 4, 4],
+        [0, 8, 7, 4, 0],
+        [1, 0, 3, 0, 0],
+      ].flat(),
+    },
+  },
   { what: 'shutdown', request: lsp.ShutdownRequest.type, params: undefined, result: null },
   {
     what: 'a request after shutdown',
